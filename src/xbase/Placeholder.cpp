@@ -1,1 +1,0 @@
-// Keeps the library non-empty until the engine's sources land.
