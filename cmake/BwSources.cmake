@@ -3,6 +3,8 @@
 #   src/<subsystem>/*.cpp             logic      -> bwcore
 #   src/<subsystem>/ui/*.cpp          windows    -> bwui
 #   src/print/qt/*.cpp                Qt adapters of the printing layer -> bwui
+#   src/widgets/*.cpp                 window patterns shared by many windows -> bwui
+#   src/app/*.cpp                     main window, dialogs, utility windows -> bwui
 set(BW_SUBSYSTEMS data print setup entries numbering catalogue reports judges mail transfer)
 
 function(bw_collect_logic out)
@@ -23,6 +25,8 @@ function(bw_collect_ui out)
   endforeach()
   file(GLOB f CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/print/qt/*.cpp
                                 ${PROJECT_SOURCE_DIR}/src/print/qt/*.h
+                                ${PROJECT_SOURCE_DIR}/src/widgets/*.cpp
+                                ${PROJECT_SOURCE_DIR}/src/widgets/*.h
                                 ${PROJECT_SOURCE_DIR}/src/app/*.cpp
                                 ${PROJECT_SOURCE_DIR}/src/app/*.h)
   list(FILTER f EXCLUDE REGEX "/src/app/main\\.cpp$")

@@ -1,4 +1,4 @@
-#include "data/ui/KeyAids.h"
+#include "widgets/KeyAids.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

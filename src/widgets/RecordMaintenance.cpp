@@ -1,4 +1,4 @@
-#include "data/ui/RecordMaintenance.h"
+#include "widgets/RecordMaintenance.h"
 
 #include <QAction>
 #include <QActionGroup>
