@@ -22,4 +22,10 @@ std::string fromUtf8(std::string_view utf8, CodePage cp);
 // Number of characters (not bytes) of a UTF-8 text.
 size_t utf8Length(std::string_view utf8);
 
+// upper() of dBase key expressions, byte by byte in the code page: a-z to capitals, and
+// every small letter >= 0x80 to the code page's own capital of it where the code page
+// holds one (CP850 has all of Latin-1; CP437 lacks some, e.g. a-grave stays). The
+// table has 256 entries.
+const unsigned char* upperTable(CodePage cp);
+
 } // namespace xbase

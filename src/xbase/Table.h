@@ -42,6 +42,10 @@ public:
     void setFields(FieldList fields);                // the layout used to create the file
     const FieldList& fields() const;                 // the open file's layout, else the list given
     void setCodePage(CodePage cp);                   // for files this object creates
+    // Read-only use (tools that only look): the file is opened for reading, never
+    // created, and every change throws. Takes effect at the next open.
+    void setReadOnly(bool on);
+    bool readOnly() const;
     CodePage codePage() const;                       // of the open file
 
     // Opens the file (exclusively when set: a second opener, in this process or another,

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "xbase/DbfLayout.h"
+
+namespace xbase {
+
+// The open .dbf file underneath a Table: locking, reading in one go, and writing
+// through. Every write is a pwrite that has reached the OS when the call returns, so a
+// process killed afterwards loses nothing. Failures throw DbfError naming the file.
+class DbfFile {
+public:
+    DbfFile() = default;
+    ~DbfFile();
+    DbfFile(const DbfFile&) = delete;
+    DbfFile& operator=(const DbfFile&) = delete;
+
+    // Opens path and takes the lock (exclusive, or shared so that exclusive openers are
+    // refused). A missing file is created from fields when createWhenMissing. The lock is
+    // an flock on this open file: it conflicts with every other open of the file, in this
+    // process too, and the kernel drops it when the process dies.
+    void open(const std::string& path, bool exclusive, bool readOnly, bool createWhenMissing,
+              const FieldList& fields, CodePage cp);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    const std::string& path() const { return path_; }
+    const dbf::Header& header() const { return header_; }
+    bool readOnly() const { return readOnly_; }
+
+    // The whole record area, read at open: recordCount() * recordLength bytes.
+    std::vector<char>& records() { return records_; }
+    const std::vector<char>& records() const { return records_; }
+
+    void replaceRecord(uint32_t recNo, const char* bytes);
+    // Writes the record and the end-of-file mark, then the new count in the header.
+    void appendRecord(const char* bytes);
+    void setMdxFlag(bool on);
+    // Replaces the file by one holding only these records (pack): written beside it,
+    // synced, locked and renamed over the old one, so a crash leaves either file whole.
+    void rewrite(std::vector<char> records);
+    // Removes every record (zap).
+    void truncate();
+    void requireWritable() const; // throws when opened for reading only
+
+private:
+    [[noreturn]] void fail(const std::string& doing, int error) const;
+    void writeAt(uint64_t offset, const char* bytes, size_t size);
+    void writeHeaderFields();
+
+    int fd_ = -1;
+    std::string path_;
+    bool readOnly_ = false;
+    bool exclusive_ = true;
+    dbf::Header header_;
+    char headerBlock_[dbf::header::kSize] = {};
+    std::vector<char> records_;
+    std::vector<char> appendBuffer_;
+};
+
+} // namespace xbase
