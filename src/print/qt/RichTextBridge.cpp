@@ -14,6 +14,9 @@ namespace bw::print {
 namespace {
 
 constexpr double kPxPerPt = 96.0 / 72.0;
+// Our tab stops count from the page's left margin (as RTF's do); Qt counts them from the
+// paragraph's left indent. The stops as we hold them ride along in this property.
+constexpr int kTabStopsProperty = QTextFormat::UserProperty + 1;
 
 double toPt(double px) { return std::round(px / kPxPerPt * 100.0) / 100.0; }
 
@@ -36,8 +39,14 @@ QTextBlockFormat blockFormat(const Paragraph& p)
     b.setAlignment(p.align == Align::Center ? Qt::AlignHCenter
                    : p.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft);
     QList<QTextOption::Tab> tabs;
-    for (double t : p.tabStopsPt) tabs.append(QTextOption::Tab(t * kPxPerPt, QTextOption::LeftTab));
+    QVariantList stops;
+    for (double t : p.tabStopsPt) {
+        stops.append(t);
+        if (t > p.leftIndentPt)
+            tabs.append(QTextOption::Tab((t - p.leftIndentPt) * kPxPerPt, QTextOption::LeftTab));
+    }
     b.setTabPositions(tabs);
+    b.setProperty(kTabStopsProperty, stops);
     return b;
 }
 
@@ -90,7 +99,12 @@ RichDoc richDocFromTextDocument(const QTextDocument& source)
         proto.firstIndentPt = toPt(b.textIndent());
         Qt::Alignment a = b.alignment() & Qt::AlignHorizontal_Mask;
         proto.align = a & Qt::AlignHCenter ? Align::Center : a & Qt::AlignRight ? Align::Right : Align::Left;
-        for (const auto& t : b.tabPositions()) proto.tabStopsPt.push_back(toPt(t.position));
+        if (b.hasProperty(kTabStopsProperty)) {
+            for (const QVariant& v : b.property(kTabStopsProperty).toList()) proto.tabStopsPt.push_back(v.toDouble());
+        } else {
+            for (const auto& t : b.tabPositions())
+                proto.tabStopsPt.push_back(toPt(t.position) + proto.leftIndentPt);
+        }
 
         Paragraph p = proto;
         auto finish = [&](const QTextCharFormat& emptyFormat) {

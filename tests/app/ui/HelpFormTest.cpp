@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -30,8 +31,10 @@ TEST(Thelpform, PrintsWithBordersAndWideMargins)
     BW_REQUIRE_PROGRAM("pdftotext");
     Thelpform form("brindlereadfirst.rtf");
     form.show();
-    bwtest::TempDir dir;
-    QString pdf = QString::fromStdString(dir.file("help.pdf"));
+    // left in <build>/print-samples/ for a person to look at
+    QString dir = QString(BW_BINARY_DIR) + "/print-samples";
+    QDir().mkpath(dir);
+    QString pdf = dir + "/help.pdf";
     form.choosePrinter = [&](QPrinter& p) {
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(pdf);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QPrinter>
@@ -83,6 +84,9 @@ TEST(ListingWindow, BuildsOnShowAndOffersTheListingCommands)
     QStringList tips;
     for (QAction* a : w.toolBar()->actions()) tips << a->toolTip();
     EXPECT_EQ(tips, (QStringList{"Save As", "Print", "Exit", "Copy", "Paste", "Cut", "Undo"}));
+
+    QDir().mkpath(QString(BW_BINARY_DIR) + "/print-samples");
+    w.grab().save(QString(BW_BINARY_DIR) + "/print-samples/listing-window.png");
 
     w.action("Copy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), countsDoc().plainText());
