@@ -2,6 +2,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/QtPrompter.h"
+#include "app/Startup.h"
+#include "data/DataRoot.h"
+#include "data/Tdmod.h"
 #include "data/Version.h"
 
 int main(int argc, char* argv[])
@@ -15,6 +19,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brindlewick Manager");
     QApplication::setApplicationVersion(bw::programVersion());
+
+    // The data module comes first, before any window; a failed start is shown and the
+    // program goes on.
+    bw::Tdmod module;
+    bw::dmod = &module;
+    bw::QtPrompter prompter;
+    bw::startDataModule(module, bw::chooseDataRoot(bw::dataOption(argc, argv)), prompter);
+
     std::printf("Brindlewick Manager %s\n", bw::programVersion());
     return 0;
 }
