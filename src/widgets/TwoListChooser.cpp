@@ -47,22 +47,24 @@ void ChooserList::dropEvent(QDropEvent* event)
     // The lists move the line themselves; the view's own drop handling would copy it.
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
-    int from = source->currentRow();
-    if (from < 0)
+    dropLine(source, source->currentRow(), indexAt(event->position().toPoint()).row());
+}
+
+void ChooserList::dropLine(ChooserList* source, int fromRow, int targetRow)
+{
+    if (fromRow < 0 || fromRow >= source->count())
         return;
     if (source == this) {
         if (count() < 2)
             return;
-        int to = indexAt(event->position().toPoint()).row();
-        if (to < 0)
-            to = count() - 1;
-        QListWidgetItem* item = takeItem(from);
+        int to = targetRow < 0 || targetRow >= count() ? count() - 1 : targetRow;
+        QListWidgetItem* item = takeItem(fromRow);
         insertItem(to, item);
         clearSelection();
         setCurrentRow(to);
-    } else {
-        QListWidgetItem* item = source->takeItem(from);
-        addItem(item);
+    } else if (source == partner_) {
+        // Onto the other list the line is appended, wherever it was dropped.
+        addItem(source->takeItem(fromRow));
         emit source->linesChanged();
     }
     emit linesChanged();

@@ -16,6 +16,10 @@ public:
     explicit ChooserList(QWidget* parent = nullptr);
     void setPartner(ChooserList* partner) { partner_ = partner; }
 
+    // What a drop does: the line at fromRow of source (this list or its partner) lands
+    // before targetRow (-1: dropped below the last line).
+    void dropLine(ChooserList* source, int fromRow, int targetRow);
+
 signals:
     void linesChanged();
 
