@@ -64,9 +64,10 @@ std::vector<std::string> clubSlots(const IniFile& f)
 int clubSlotOf(const IniFile& f, std::string_view clubId)
 {
     std::vector<std::string> ids = clubSlots(f);
+    int slot = 0;
     for (size_t i = 0; i < ids.size(); ++i)
-        if (ids[i] == clubId) return static_cast<int>(i) + 1;
-    return 0;
+        if (trimRight(ids[i]) == clubId) slot = static_cast<int>(i) + 1;
+    return slot;
 }
 
 SecretaryInfo readSecretary(const IniFile& f)

@@ -112,7 +112,8 @@ ClubSettings readClub(const IniFile& file, int slot);
 
 // The club IDs of ClubInfo keys 1..9 ("Unknown" for a missing key), slot 1 first.
 std::vector<std::string> clubSlots(const IniFile& file);
-// The slot (1..9) whose ClubInfo value equals the club ID; 0 when none does.
+// The slot (1..9) whose ClubInfo value, trailing blanks removed, equals the club ID;
+// when several do, the last; 0 when none does.
 int clubSlotOf(const IniFile& file, std::string_view clubId);
 
 // Section "SecretaryInfo", every key "Unknown" when missing, trailing blanks removed.

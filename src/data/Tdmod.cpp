@@ -244,4 +244,15 @@ std::string Tdmod::Get_LastMail() const { return bw::Get_LastMail(ProgramFolder)
 void Tdmod::Set_LastMail(const std::string& name) const { bw::Set_LastMail(ProgramFolder, name); }
 std::string Tdmod::Get_ClubName() const { return bw::Get_ClubName(ProgramFolder, show.clubSlot); }
 
+void Tdmod::Read_Preferences() { prefs = readPreferences(IniFile(SettingsPath())); }
+
+void Tdmod::Read_ClubSettings()
+{
+    const ClubSettings club = readClub(IniFile(SettingsPath()), show.clubSlot);
+    show.clubId = club.clubId;
+    show.defaultBreed = club.defaultBreed;
+    show.useAgents = club.useAgents;
+    show.oneBreed = club.oneBreed;
+}
+
 } // namespace bw

@@ -137,6 +137,11 @@ public:
     void Set_LastMail(const std::string& name) const;
     std::string Get_ClubName() const;  // of the current club slot
     std::string SettingsPath() const { return settingsPath(ProgramFolder); }
+    // Reads the preferences into prefs (at every activation of the main window).
+    void Read_Preferences();
+    // Reads the settings of the club slot show.clubSlot into show: club ID, default
+    // breed, handlers and one-breed flags.
+    void Read_ClubSettings();
 
 private:
     void openTable(xbase::Table& table, const TableLayout& layout, const std::string& dbfPath,

@@ -199,3 +199,25 @@ TEST_F(ServicesTest, SettingsAccessorsUseTheDataRoot)
     m.Set_LastMail("KCC");
     EXPECT_EQ(m.Get_LastMail(), "KCC");
 }
+
+TEST_F(ServicesTest, PreferencesAndClubSettingsBecomeTheProgramState)
+{
+    std::ofstream(m.SettingsPath()) << "[Preferences]\nEnterAsTab=0\nDateFormat=British\nArmbands=Manual\n"
+                                    << "[Club2-Info]\nClubID=KCC\nDefaultBreed=Boxer   \nUseAgents=1\n";
+    m.Read_Preferences();
+    EXPECT_FALSE(m.prefs.enterAsTab);
+    EXPECT_TRUE(m.prefs.pgdnAsSave);
+    EXPECT_EQ(m.prefs.dateFormat, bw::DateFormat::British);
+    EXPECT_EQ(m.prefs.numberingMode(), 'M');
+
+    m.show.clubSlot = 2;
+    m.Read_ClubSettings();
+    EXPECT_EQ(m.show.clubId, "KCC");
+    EXPECT_EQ(m.show.defaultBreed, "Boxer");
+    EXPECT_TRUE(m.show.useAgents);
+    EXPECT_FALSE(m.show.oneBreed);
+    m.show.clubSlot = 3;
+    m.Read_ClubSettings();
+    EXPECT_EQ(m.show.clubId, "Unknown");
+    EXPECT_FALSE(m.show.useAgents);
+}

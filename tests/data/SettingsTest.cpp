@@ -67,7 +67,7 @@ TEST(Settings, ValueFormsAndNamesWithoutRegardToCase)
     std::ofstream(dir.file("gendefs.ini"))
         << "[preferences]\nenterastab=0\nPgdnAsSave=2\nAutoCaps=true\nArmbands=  manual \n"
         << "DateFormat=british\nSexFormat=Dog / Bitch\n"
-        << "[ClubInfo]\n1=KCC\n2=ABC\n"
+        << "[ClubInfo]\n1=KCC\n2=ABC  \n3=ABC\n"
         << "[club2-info]\nClubName=Kennel Club   \nOneBreed=1\nUseAgents=-1\nNumberOfSections=2\n"
         << "Section1=Conformation\nSection2=Junior\nDefaultBreed=Boxer  \n";
     bw::IniFile f(dir.file("gendefs.ini"));
@@ -78,7 +78,8 @@ TEST(Settings, ValueFormsAndNamesWithoutRegardToCase)
     EXPECT_EQ(p.numberingMode(), 'M');
     EXPECT_EQ(p.dateFormat, bw::DateFormat::British);
 
-    EXPECT_EQ(bw::clubSlotOf(f, "ABC"), 2);
+    EXPECT_EQ(bw::clubSlotOf(f, "ABC"), 3);  // the last of several
+    EXPECT_EQ(bw::clubSlotOf(f, "KCC"), 1);
     EXPECT_EQ(bw::clubSlotOf(f, "abc"), 0);
     EXPECT_EQ(bw::clubSlotOf(f, "XYZ"), 0);
     bw::ClubSettings c = bw::readClub(f, 2);
