@@ -2,10 +2,12 @@
 
 #include "xbase/Error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,13 +99,11 @@ void DbfFile::open(const std::string& path, bool exclusive, bool readOnly, bool 
         header_ = dbf::parseHeader(head.data(), head.size(), fileSize, path);
         std::memcpy(headerBlock_, head.data(), dbf::header::kSize);
 
-        size_t bytes = size_t(header_.recordCount) * header_.recordLength;
-        records_.resize(bytes);
-        if (!readAt(fd_, header_.headerLength, records_.data(), bytes)) fail("read", errno ? errno : EIO);
-        for (uint32_t r = 0; r < header_.recordCount; ++r) {
-            char mark = records_[size_t(r) * header_.recordLength];
+        map(fileSize);
+        for (uint32_t r = 1; r <= header_.recordCount; ++r) {
+            char mark = record(r)[0];
             if (mark != dbf::kLive && mark != dbf::kDeleted)
-                throw DbfError(path, "The table " + path + " is damaged: record " + std::to_string(r + 1) +
+                throw DbfError(path, "The table " + path + " is damaged: record " + std::to_string(r) +
                                          " has no valid deletion mark.");
         }
     } catch (...) {
@@ -114,11 +114,29 @@ void DbfFile::open(const std::string& path, bool exclusive, bool readOnly, bool 
 
 void DbfFile::close()
 {
+    unmap();
     if (fd_ >= 0) ::close(fd_); // drops the lock
     fd_ = -1;
-    records_.clear();
-    records_.shrink_to_fit();
     header_ = {};
+}
+
+void DbfFile::map(uint64_t bytesNeeded)
+{
+    // Room for appends: as much again as the file holds, at least 16 MiB. Pages past
+    // the end of the file are never touched until a pwrite has put a record there.
+    size_t length = size_t(bytesNeeded + std::max<uint64_t>(bytesNeeded, 16u << 20));
+    void* p = ::mmap(nullptr, length, PROT_READ, MAP_SHARED | MAP_POPULATE, fd_, 0);
+    if (p == MAP_FAILED) fail("read", errno);
+    unmap();
+    map_ = static_cast<char*>(p);
+    mapLength_ = length;
+}
+
+void DbfFile::unmap()
+{
+    if (map_) ::munmap(map_, mapLength_);
+    map_ = nullptr;
+    mapLength_ = 0;
 }
 
 void DbfFile::requireWritable() const
@@ -144,7 +162,6 @@ void DbfFile::replaceRecord(uint32_t recNo, const char* bytes)
     requireWritable();
     size_t len = header_.recordLength;
     writeAt(uint64_t(header_.headerLength) + uint64_t(recNo - 1) * len, bytes, len);
-    std::memcpy(records_.data() + size_t(recNo - 1) * len, bytes, len);
     char before[3];
     std::memcpy(before, headerBlock_ + 1, 3);
     dbf::stampToday(headerBlock_);
@@ -160,8 +177,9 @@ void DbfFile::appendRecord(const char* bytes)
     out.push_back(dbf::kEndOfFile);
     // The record first, then the count: a crash in between leaves the old count, and
     // the table opens with the records it had.
-    writeAt(uint64_t(header_.headerLength) + uint64_t(header_.recordCount) * len, out.data(), out.size());
-    records_.insert(records_.end(), bytes, bytes + len);
+    uint64_t end = uint64_t(header_.headerLength) + uint64_t(header_.recordCount) * len;
+    writeAt(end, out.data(), out.size());
+    if (end + out.size() > mapLength_) map(end + out.size());
     ++header_.recordCount;
     writeHeaderFields();
 }
@@ -205,11 +223,12 @@ void DbfFile::rewrite(std::vector<char> records)
     if (::fsync(fd) != 0) abandon(errno);
     if (::rename(tmp.c_str(), path_.c_str()) != 0) abandon(errno);
 
+    unmap();
     ::close(fd_);
     fd_ = fd;
     std::memcpy(headerBlock_, head.data(), dbf::header::kSize);
     header_.recordCount = count;
-    records_ = std::move(records);
+    map(head.size() + records.size());
 }
 
 void DbfFile::truncate()
@@ -221,7 +240,6 @@ void DbfFile::truncate()
     char eof = dbf::kEndOfFile;
     writeAt(header_.headerLength, &eof, 1);
     if (::ftruncate(fd_, off_t(header_.headerLength) + 1) != 0) fail("empty", errno);
-    records_.clear();
 }
 
 } // namespace xbase

@@ -8,9 +8,14 @@
 
 namespace xbase {
 
-// The open .dbf file underneath a Table: locking, reading in one go, and writing
-// through. Every write is a pwrite that has reached the OS when the call returns, so a
-// process killed afterwards loses nothing. Failures throw DbfError naming the file.
+// The open .dbf file underneath a Table: locking, reading, and writing through.
+//
+// Records are read through a shared read-only mapping of the file, populated at open
+// (no copy, no per-record reads); every change is a pwrite, which the mapping shows at
+// once because both are the same page cache. A pwrite has reached the OS when the call
+// returns, so a process killed afterwards loses nothing. The mapping reserves room
+// beyond the end of the file for appends and is made larger when they outgrow it.
+// Failures throw DbfError naming the file.
 class DbfFile {
 public:
     DbfFile() = default;
@@ -30,9 +35,9 @@ public:
     const dbf::Header& header() const { return header_; }
     bool readOnly() const { return readOnly_; }
 
-    // The whole record area, read at open: recordCount() * recordLength bytes.
-    std::vector<char>& records() { return records_; }
-    const std::vector<char>& records() const { return records_; }
+    // The record area: recordCount * recordLength bytes, record 1 first.
+    const char* records() const { return map_ + header_.headerLength; }
+    const char* record(uint32_t recNo) const { return records() + size_t(recNo - 1) * header_.recordLength; }
 
     void replaceRecord(uint32_t recNo, const char* bytes);
     // Writes the record and the end-of-file mark, then the new count in the header.
@@ -49,6 +54,8 @@ private:
     [[noreturn]] void fail(const std::string& doing, int error) const;
     void writeAt(uint64_t offset, const char* bytes, size_t size);
     void writeHeaderFields();
+    void map(uint64_t bytesNeeded);
+    void unmap();
 
     int fd_ = -1;
     std::string path_;
@@ -56,7 +63,8 @@ private:
     bool exclusive_ = true;
     dbf::Header header_;
     char headerBlock_[dbf::header::kSize] = {};
-    std::vector<char> records_;
+    char* map_ = nullptr;
+    size_t mapLength_ = 0;
     std::vector<char> appendBuffer_;
 };
 

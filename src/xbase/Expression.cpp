@@ -62,6 +62,12 @@ namespace {
 // result is width asterisks, as in dBase.
 void formatStr(double value, int width, int decimals, char* out)
 {
+    if (decimals == 0 && std::fabs(value) < 1e15) {
+        // The common case (str(recno(),5), str(val(arm),5,0)) without floating-point
+        // formatting.
+        if (!fieldvalue::formatInteger(long(std::round(value)), width, out)) std::memset(out, '*', width);
+        return;
+    }
     if (std::isfinite(value)) {
         for (int dec = decimals; dec >= 0; --dec) {
             double scale = std::pow(10.0, dec);

@@ -110,7 +110,7 @@ struct Table::Impl {
 
     const char* record(uint32_t recNo) const
     {
-        return file.records().data() + size_t(recNo - 1) * recordLength();
+        return file.record(recNo);
     }
 
     // The bytes the field accessors read: the edit buffer while editing, else the
@@ -380,8 +380,8 @@ struct Table::Impl {
             } catch (const ExpressionError& e) {
                 fail("The tag " + def.name + " of the table " + path + " cannot be made. " + e.what());
             }
-            built.back().build(file.records().data(), count(), recordLength());
         }
+        TagIndex::buildAll(built, file.records(), count(), recordLength());
         tags = std::move(built);
         tagDefs = defs;
     }
@@ -398,7 +398,7 @@ struct Table::Impl {
 
     void rebuildTags()
     {
-        for (TagIndex& t : tags) t.build(file.records().data(), count(), recordLength());
+        TagIndex::buildAll(tags, file.records(), count(), recordLength());
         if (!tags.empty()) indexStale = true;
     }
 };
@@ -838,12 +838,13 @@ void Table::pack()
 {
     d->requireOpen();
     d->postIfEditing();
-    const std::vector<char>& old = d->file.records();
     size_t len = d->recordLength();
     std::vector<char> kept;
-    kept.reserve(old.size());
-    for (size_t off = 0; off < old.size(); off += len)
-        if (old[off] != dbf::kDeleted) kept.insert(kept.end(), old.begin() + ptrdiff_t(off), old.begin() + ptrdiff_t(off + len));
+    kept.reserve(d->count() * len);
+    for (uint32_t r = 1; r <= d->count(); ++r) {
+        const char* rec = d->record(r);
+        if (rec[0] != dbf::kDeleted) kept.insert(kept.end(), rec, rec + len);
+    }
     d->file.rewrite(std::move(kept));
     d->rebuildTags();
     if (!d->indexPath.empty()) d->writeIndexFile();

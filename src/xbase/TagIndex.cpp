@@ -15,14 +15,50 @@ namespace {
 // dBase IV refuses character keys longer than this.
 constexpr int kMaxCharacterKey = 100;
 
-// The first eight key bytes as one big-endian number: comparing these numbers orders
-// keys exactly as comparing the bytes does, so most comparisons in the sort touch no
-// key memory at all.
+// Up to eight key bytes as one big-endian number: comparing these numbers orders keys
+// exactly as comparing the bytes does.
 uint64_t prefixOf(const char* key, int width)
 {
+    if (width >= 8) {
+        uint64_t v;
+        std::memcpy(&v, key, 8);
+        return __builtin_bswap64(v);
+    }
     uint64_t v = 0;
     for (int i = 0; i < 8; ++i) v = (v << 8) | (i < width ? (unsigned char)key[i] : 0u);
     return v;
+}
+
+struct TextItem {
+    uint64_t hi, lo; // key bytes 0-7 and 8-15
+    uint32_t recNo;
+};
+
+// Least-significant-digit radix sort on 16-bit digits of (hi, lo). It is stable, and the
+// items come in record-number order, so equal prefixes stay in record-number order.
+// Digits that are the same in every item (short keys, common leading blanks) cost one
+// counting pass and no moves.
+void radixSort(std::vector<TextItem>& items)
+{
+    std::vector<TextItem> spare(items.size());
+    std::vector<uint32_t> counts(1u << 16);
+    for (int pass = 0; pass < 8; ++pass) {
+        auto digit = [pass](const TextItem& it) {
+            uint64_t word = pass < 4 ? it.lo : it.hi;
+            return uint32_t(word >> (16 * (pass % 4))) & 0xFFFF;
+        };
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const TextItem& it : items) ++counts[digit(it)];
+        if (counts[digit(items[0])] == items.size()) continue;
+        uint32_t sum = 0;
+        for (uint32_t& c : counts) {
+            uint32_t n = c;
+            c = sum;
+            sum += n;
+        }
+        for (const TextItem& it : items) spare[counts[digit(it)]++] = it;
+        items.swap(spare);
+    }
 }
 
 double cleanNumber(double v)
@@ -59,7 +95,7 @@ TagIndex::TagIndex(TagDef def, const std::vector<FieldSlot>& fields, CodePage cp
 
 void TagIndex::evaluate(const char* record, uint32_t recNo, char* textOut, double* numberOut) const
 {
-    if (keyType_ == 'C') expr_.evalText(record, recNo, textOut);
+    if (numberOut == nullptr) expr_.evalText(record, recNo, textOut);
     else *numberOut = cleanNumber(expr_.evalNumber(record, recNo));
 }
 
@@ -80,49 +116,69 @@ void TagIndex::clear()
     order_.clear();
 }
 
-void TagIndex::build(const char* records, uint32_t count, size_t recordLength)
+void TagIndex::reset(uint32_t count)
 {
     clear();
     order_.resize(count);
+    if (keyType_ == 'C') textKeys_.resize(size_t(count) * width_);
+    else numberKeys_.resize(count);
+}
+
+void TagIndex::fill(const char* record, uint32_t recNo)
+{
+    evaluate(record, recNo, textKeys_.data() + (keyType_ == 'C' ? size_t(recNo - 1) * width_ : 0),
+             keyType_ == 'C' ? nullptr : &numberKeys_[recNo - 1]);
+}
+
+void TagIndex::sort()
+{
+    const uint32_t count = uint32_t(order_.size());
     if (keyType_ == 'C') {
-        textKeys_.resize(size_t(count) * width_);
-        struct Item {
-            uint64_t prefix;
-            uint32_t recNo;
-        };
-        std::vector<Item> items(count);
+        // The first 16 key bytes travel with each item as two numbers and are sorted by
+        // radix; only keys that agree on all 16 compare the rest of their bytes.
+        std::vector<TextItem> items(count);
         for (uint32_t r = 1; r <= count; ++r) {
-            char* key = textKeys_.data() + size_t(r - 1) * width_;
-            expr_.evalText(records + size_t(r - 1) * recordLength, r, key);
-            items[r - 1] = {prefixOf(key, width_), r};
+            const char* key = textKey(r);
+            items[r - 1] = {prefixOf(key, width_), width_ > 8 ? prefixOf(key + 8, width_ - 8) : 0, r};
         }
-        const size_t rest = width_ > 8 ? size_t(width_) - 8 : 0;
-        std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
-            if (a.prefix != b.prefix) return a.prefix < b.prefix;
-            if (rest) {
-                int c = std::memcmp(textKey(a.recNo) + 8, textKey(b.recNo) + 8, rest);
-                if (c) return c < 0;
+        if (count > 1) radixSort(items);
+        if (width_ > 16) {
+            const size_t rest = size_t(width_) - 16;
+            for (size_t i = 0; i < items.size();) {
+                size_t j = i + 1;
+                while (j < items.size() && items[j].hi == items[i].hi && items[j].lo == items[i].lo) ++j;
+                if (j - i > 1) {
+                    std::sort(items.begin() + ptrdiff_t(i), items.begin() + ptrdiff_t(j), [&](const TextItem& a, const TextItem& b) {
+                        int c = std::memcmp(textKey(a.recNo) + 16, textKey(b.recNo) + 16, rest);
+                        return c < 0 || (c == 0 && a.recNo < b.recNo);
+                    });
+                }
+                i = j;
             }
-            return a.recNo < b.recNo;
-        });
+        }
         for (uint32_t i = 0; i < count; ++i) order_[i] = items[i].recNo;
     } else {
-        numberKeys_.resize(count);
         struct Item {
             double key;
             uint32_t recNo;
         };
         std::vector<Item> items(count);
-        for (uint32_t r = 1; r <= count; ++r) {
-            double v = cleanNumber(expr_.evalNumber(records + size_t(r - 1) * recordLength, r));
-            numberKeys_[r - 1] = v;
-            items[r - 1] = {v, r};
-        }
+        for (uint32_t r = 1; r <= count; ++r) items[r - 1] = {numberKeys_[r - 1], r};
         std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
             return a.key < b.key || (a.key == b.key && a.recNo < b.recNo);
         });
         for (uint32_t i = 0; i < count; ++i) order_[i] = items[i].recNo;
     }
+}
+
+void TagIndex::buildAll(std::vector<TagIndex>& tags, const char* records, uint32_t count, size_t recordLength)
+{
+    for (TagIndex& t : tags) t.reset(count);
+    for (uint32_t r = 1; r <= count; ++r) {
+        const char* rec = records + size_t(r - 1) * recordLength;
+        for (TagIndex& t : tags) t.fill(rec, r);
+    }
+    for (TagIndex& t : tags) t.sort();
 }
 
 size_t TagIndex::positionOf(uint32_t recNo) const
@@ -152,7 +208,7 @@ void TagIndex::append(const char* record, uint32_t recNo)
 void TagIndex::update(const char* record, uint32_t recNo)
 {
     double number = 0;
-    evaluate(record, recNo, scratch_.data(), &number);
+    evaluate(record, recNo, scratch_.data(), keyType_ == 'C' ? nullptr : &number);
     if (keyType_ == 'C') {
         if (std::memcmp(scratch_.data(), textKey(recNo), size_t(width_)) == 0) return;
     } else if (number == numberKeys_[recNo - 1]) {

@@ -23,8 +23,14 @@ public:
     char keyType() const { return keyType_; }    // 'C', 'N' or 'D'
     int keyLength() const { return width_; }     // C: the expression's width; N 12; D 8
 
-    // Evaluates every record once and sorts once.
-    void build(const char* records, uint32_t count, size_t recordLength);
+    // Building in one pass: reset, fill every record (1..count), sort once.
+    void reset(uint32_t count);
+    void fill(const char* record, uint32_t recNo);
+    void sort();
+    // Builds every tag with one walk over the records, so each record is brought into
+    // the cache once for all tags.
+    static void buildAll(std::vector<TagIndex>& tags, const char* records, uint32_t count,
+                         size_t recordLength);
     void clear();
     // Record recNo (== size() + 1) was added, or record recNo changed.
     void append(const char* record, uint32_t recNo);
