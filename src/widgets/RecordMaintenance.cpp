@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "data/Prompter.h"
+#include "data/Text.h"
 #include "data/ui/DataSource.h"
 
 namespace bw {
@@ -305,24 +306,7 @@ void RecordMaintenance::doDeleteToggle()
 std::function<QString(const QString&)> RecordMaintenance::numberKey(int width)
 {
     return [width](const QString& typed) {
-        // Leading blanks and one "+" are ignored, thousands separators and "$" dropped,
-        // the text ends at the first blank and only its leading digits count.
-        QString s = typed.trimmed();
-        if (s.startsWith('+'))
-            s.remove(0, 1);
-        s.remove(',').remove('$');
-        int blank = s.indexOf(' ');
-        if (blank >= 0)
-            s.truncate(blank);
-        bool negative = s.startsWith('-');
-        int i = negative ? 1 : 0;
-        long v = 0;
-        for (; i < s.size() && s[i].isDigit(); ++i)
-            v = std::min(v * 10 + s[i].digitValue(), 32768L);
-        if (negative)
-            v = -v;
-        v = std::clamp(v, -32768L, 32767L);
-        return rightAligned(v, width);
+        return rightAligned(Lenient_Int(typed.toStdString()), width);
     };
 }
 
