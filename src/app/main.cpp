@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/DmodSources.h"
 #include "app/QtPrompter.h"
 #include "app/Startup.h"
 #include "data/DataRoot.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[])
     // program goes on.
     bw::Tdmod module;
     bw::dmod = &module;
+    bw::DmodSources sources(module);
+    bw::dmodSources = &sources;
     bw::QtPrompter prompter;
     bw::startDataModule(module, bw::chooseDataRoot(bw::dataOption(argc, argv)), prompter);
 

@@ -31,3 +31,16 @@ TEST(Startup, AnEmptyDataRootStartsSilently)
     EXPECT_TRUE(module.Dogs.isOpen());
     EXPECT_EQ(&module.prompter(), &prompter);
 }
+
+#include "app/DmodSources.h"
+
+TEST(Startup, EveryTableHasItsDataSource)
+{
+    bw::Tdmod module;
+    bw::DmodSources sources(module);
+    EXPECT_EQ(sources.dsDogs.table(), &module.Dogs);
+    EXPECT_EQ(sources.DataSource1.table(), &module.TzDbf1);
+    EXPECT_EQ(sources.dsMail.table(), &module.Mail);
+    EXPECT_FALSE(sources.dsShow.autoEdit());
+    EXPECT_TRUE(sources.dsDogs.autoEdit());
+}
