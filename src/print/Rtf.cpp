@@ -3,6 +3,7 @@
 #include "print/Utf8.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -169,10 +170,11 @@ private:
             case '-': break;  // optional hyphen
             case '*': st_.skip = true; break;
             case '\'': {
-                if (pos_ + 2 <= s_.size()) {
-                    int v = std::stoi(s_.substr(pos_, 2), nullptr, 16);
+                int hi = pos_ < s_.size() ? hexDigit(s_[pos_]) : -1;
+                int lo = pos_ + 1 < s_.size() ? hexDigit(s_[pos_ + 1]) : -1;
+                if (hi >= 0 && lo >= 0) {
                     pos_ += 2;
-                    character(static_cast<unsigned char>(v), true);
+                    character(static_cast<unsigned char>(hi * 16 + lo), true);
                 }
                 break;
             }
@@ -200,8 +202,20 @@ private:
         apply(word, hasParam, param);
     }
 
+    static int hexDigit(char c)
+    {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    }
+
     void apply(const std::string& w, bool hasParam, long n)
     {
+        if (w == "bin") {  // binary data of n bytes follows
+            if (n > 0) pos_ = std::min(s_.size(), pos_ + static_cast<size_t>(n));
+            return;
+        }
         static const char* skipped[] = {"colortbl", "stylesheet", "info", "pict", "header",
             "footer", "headerl", "headerr", "headerf", "footerl", "footerr", "footerf",
             "listtable", "listoverridetable", "rsidtbl", "generator", "object", "field",
@@ -237,7 +251,7 @@ private:
         else if (w == "uc") st_.uc = static_cast<int>(n);
         else if (w == "u") {
             long v = n < 0 ? n + 65536 : n;
-            unicode(static_cast<char32_t>(v));
+            unicode(v >= 0 && v <= 0xFFFF ? static_cast<char32_t>(v) : 0xFFFD);  // \u is 16 bits
             skipFallback();
         }
         else if (w == "emdash") text(0x2014);

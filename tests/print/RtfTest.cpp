@@ -167,6 +167,22 @@ TEST(RtfReader, RefusesWhatIsNotRtf)
     EXPECT_FALSE(r.error.empty());
 }
 
+TEST(RtfReader, SurvivesDamagedInput)
+{
+    // cut short, bad escapes, unbalanced groups, binary data, huge numbers
+    for (const char* rtf : {"{\\rtf1 abc\\'", "{\\rtf1 \\'zzok\\par}", "{\\rtf1 {{{{ deep\\par",
+                            "{\\rtf1 a}}}} b", "{\\rtf1 {\\*\\pict\\bin4 {}}}x}",
+                            "{\\rtf1 \\u99999999999999999999 \\fs-40 \\li \\tx}", "{\\rtf1\\u",
+                            "{\\rtf1 {\\fonttbl{\\f0 Arial"}) {
+        auto r = readRtf(rtf);
+        EXPECT_TRUE(r.doc) << rtf;
+    }
+    auto r = readRtf("{\\rtf1 {\\*\\pict\\bin4 {}}}}x}");
+    ASSERT_TRUE(r.doc);
+    EXPECT_EQ(r.doc->plainText(), "x");
+    EXPECT_EQ(readRtf("{\\rtf1 \\'zzok\\par}").doc->plainText(), "zzok");
+}
+
 TEST(RtfFiles, SaveReportsAFolderThatCannotBeWritten)
 {
     std::string error;
