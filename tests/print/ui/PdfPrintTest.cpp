@@ -234,3 +234,52 @@ TEST(PdfPrint, SampleBandReportPage)
     EXPECT_NE(text.find("Page 1 of 1"), std::string::npos);
     EXPECT_NE(text.find("11/12/2026"), std::string::npos);
 }
+
+TEST(PdfPrint, SampleAwardCardsTwoToASheet)
+{
+    BW_REQUIRE_PROGRAM("pdftotext");
+    struct Card {
+        std::string placement, cls, judge;
+    };
+    std::vector<Card> cards = {{"FIRST", "Minor Puppy Dog", "Mrs Eleanor Whitcombe-Ravensworth"},
+                               {"FIRST", "Post Graduate Bitch", "Mrs Eleanor Whitcombe-Ravensworth"},
+                               {"FIRST", "Open Dog", "Mr P. Lee"}};
+    size_t at = 0;
+    auto bold = [](double pt) { return Font{"Arial", pt, true}; };
+    BandReportDef d;
+    d.title = "Award Cards";
+    d.paper = PaperSize::a4();
+    d.detail.heightMm = 139.7;
+    auto fixed = [&](double top, double left, double width, double height, double pt, std::string text,
+                     Align a = Align::Left) { return ReportItem::label(top, left, width, height, bold(pt), text, a); };
+    auto field = [&](double top, double left, double width, double height, double pt,
+                     std::string Card::*m, Align a = Align::Left) {
+        return ReportItem::field(top, left, width, height, bold(pt), [&at, &cards, m] { return cards[at].*m; }, a);
+    };
+    d.detail.items = {
+        fixed(16.404, 12.965, 170.127, 5.821, 14, "BRINDLEWICK & DISTRICT CANINE SOCIETY", Align::Center),
+        fixed(28.046, 13.494, 169.334, 4.995, 12, "CHAMPIONSHIP SHOW", Align::Center),
+        fixed(37.306, 13.229, 169.863, 4.233, 10, "Saturday 14 March 2026", Align::Center),
+        field(53.975, 12.700, 170.127, 6.646, 16, &Card::placement, Align::Center),
+        fixed(78.317, 47.784, 17.198, 4.995, 12, "JUDGE:   "),
+        field(78.317, 67.469, 0, 4.995, 12, &Card::judge),
+        fixed(88.371, 48.154, 18.034, 4.995, 12, "CLASS:  "),
+        field(88.371, 67.733, 0, 4.995, 12, &Card::cls),
+        fixed(102.659, 33.602, 28.871, 4.657, 11, "AWARDED TO: "),
+        ReportItem::hline(102.923, 65.617, 86.784, 3.969),
+        fixed(115.094, 35.190, 26.458, 4.657, 11, "EXHIBIT NO.:"),
+        ReportItem::hline(115.094, 65.088, 26.194, 3.969),
+    };
+    QString path = samplePath("award-cards.pdf");
+    auto printer = makePdfPrinter(path);
+    int n = printBandReportOn(*printer, d, [&] {
+        at = 0;
+        return ReportRecords{[&] { return at >= cards.size(); }, [&] { ++at; }};
+    }, "");
+    EXPECT_EQ(n, 2);  // two cards to a sheet
+    auto pages = pdfPages(path);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(pages[0].find("Mrs Eleanor Whitcombe-Ravensworth"), std::string::npos) << pages[0];
+    EXPECT_NE(pages[0].find("Post Graduate Bitch"), std::string::npos);
+    EXPECT_NE(pages[1].find("Open Dog"), std::string::npos);
+}
