@@ -85,33 +85,28 @@ SecretaryInfo readSecretary(const IniFile& f)
     return s;
 }
 
-std::string Get_LastShow(const std::string& root)
+namespace {
+// One reading or one writing of a single key of gendefs.ini.
+std::string readOne(const std::string& root, const char* section, const char* key)
 {
-    return IniFile(settingsPath(root)).readString(ini::kLastShow, ini::kLastOpenedShow, ini::kUnknown);
+    return IniFile(settingsPath(root)).readString(section, key, ini::kUnknown);
 }
-
-void Set_LastShow(const std::string& root, const std::string& path)
-{
-    IniFile f(settingsPath(root));
-    f.writeString(ini::kLastShow, ini::kLastOpenedShow, path);
-    f.save();
-}
-
-std::string Get_LastMail(const std::string& root)
-{
-    return IniFile(settingsPath(root)).readString(ini::kLastMail, ini::kLastOpenedMail, ini::kUnknown);
-}
-
-void Set_LastMail(const std::string& root, const std::string& name)
+void writeOne(const std::string& root, const char* section, const char* key, const std::string& value)
 {
     IniFile f(settingsPath(root));
-    f.writeString(ini::kLastMail, ini::kLastOpenedMail, name);
+    f.writeString(section, key, value);
     f.save();
 }
+} // namespace
+
+std::string Get_LastShow(const std::string& root) { return readOne(root, ini::kLastShow, ini::kLastOpenedShow); }
+void Set_LastShow(const std::string& root, const std::string& path) { writeOne(root, ini::kLastShow, ini::kLastOpenedShow, path); }
+std::string Get_LastMail(const std::string& root) { return readOne(root, ini::kLastMail, ini::kLastOpenedMail); }
+void Set_LastMail(const std::string& root, const std::string& name) { writeOne(root, ini::kLastMail, ini::kLastOpenedMail, name); }
 
 std::string Get_ClubName(const std::string& root, int clubSlot)
 {
-    return trimRight(IniFile(settingsPath(root)).readString(clubSection(clubSlot), ini::kClubName, ini::kUnknown));
+    return trimRight(readOne(root, clubSection(clubSlot).c_str(), ini::kClubName));
 }
 
 } // namespace bw

@@ -72,3 +72,14 @@ TEST(ScriptedPrompter, AnswersFromTheScriptAndRecordsEveryQuestion)
     EXPECT_EQ(p.questions()[1].preset, "X");
     EXPECT_EQ(p.pending(), 0u);
 }
+
+#include <gtest/gtest-spi.h>
+
+TEST(ScriptedPrompter, AScriptThatDoesNotFitTheQuestionFailsTheTest)
+{
+    bwtest::ScriptedPrompter p;
+    p.press('Y');
+    EXPECT_NONFATAL_FAILURE(p.Show_Message("", "?", "Pack?", "Cancel Pack"), "is not a button of");
+    p.type("text");
+    EXPECT_NONFATAL_FAILURE(p.Show_Message("", "", "Hello"), "does not fit");
+}

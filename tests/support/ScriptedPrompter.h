@@ -119,10 +119,7 @@ public:
         q.caption = caption;
         q.text = prompt;
         q.preset = preset;
-        asked_.push_back(q);
-        std::optional<Answer> a = take(q, {Answer::Text, Answer::Cancel});
-        if (!a || a->kind == Answer::Cancel) return std::nullopt;
-        return a->value;
+        return valueOrCancel(q, Answer::Text);
     }
 
     bw::BoxButton Message_Box(bw::BoxKind kind, const std::string& caption, const std::string& text,
@@ -154,10 +151,7 @@ public:
         q.kind = Question::Kind::Folder;
         q.text = title;
         q.preset = folder;
-        asked_.push_back(q);
-        std::optional<Answer> a = take(q, {Answer::Path, Answer::Cancel});
-        if (!a || a->kind == Answer::Cancel) return std::nullopt;
-        return a->value;
+        return valueOrCancel(q, Answer::Path);
     }
 
     std::optional<bw::PrintChoice> Ask_Print(const bw::PrintRequest& request) override
@@ -201,16 +195,22 @@ private:
         return std::nullopt;
     }
 
+    // Records q and answers it with the next scripted value of that kind, or cancels.
+    std::optional<std::string> valueOrCancel(const Question& q, Answer::Kind kind)
+    {
+        asked_.push_back(q);
+        std::optional<Answer> a = take(q, {kind, Answer::Cancel});
+        if (!a || a->kind == Answer::Cancel) return std::nullopt;
+        return a->value;
+    }
+
     std::optional<std::string> fileQuestion(Question::Kind kind, const bw::FileRequest& request)
     {
         Question q;
         q.kind = kind;
         q.caption = request.title;
         q.file = request;
-        asked_.push_back(q);
-        std::optional<Answer> a = take(q, {Answer::Path, Answer::Cancel});
-        if (!a || a->kind == Answer::Cancel) return std::nullopt;
-        return a->value;
+        return valueOrCancel(q, Answer::Path);
     }
 
     std::deque<Answer> script_;
