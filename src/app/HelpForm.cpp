@@ -2,6 +2,7 @@
 
 #include "print/Rtf.h"
 #include "print/RichTextPrinter.h"
+#include "print/qt/PrintDialogs.h"
 #include "print/qt/PrinterCanvas.h"
 #include "print/qt/RichTextBridge.h"
 
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -48,10 +48,7 @@ Thelpform::Thelpform(QString documentName, QWidget* parent)
     layout->addWidget(edit_, 1);
     layout->addLayout(buttons);
 
-    choosePrinter = [this](QPrinter& printer) {
-        QPrintDialog dlg(&printer, this);
-        return dlg.exec() == QDialog::Accepted;
-    };
+    choosePrinter = [this](QPrinter& printer) { return askPrinter(this, printer); };
 }
 
 QString Thelpform::documentPath(const QString& documentName)
@@ -100,9 +97,7 @@ int Thelpform::printTo(QPrinter& printer) const
     RichPrintSetup setup;
     setup.topMm = setup.bottomMm = setup.leftMm = setup.rightMm = 30;
     setup.pageBorders = true;
-    RichDoc doc = richDocFromTextDocument(*edit_->document());
-    PrinterCanvas canvas(printer);
-    return printRichDoc(canvas, doc, setup);
+    return printRichDocOn(printer, richDocFromTextDocument(*edit_->document()), setup);
 }
 
 void Thelpform::print()

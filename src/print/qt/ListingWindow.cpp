@@ -1,6 +1,7 @@
 #include "print/qt/ListingWindow.h"
 
 #include "print/Rtf.h"
+#include "print/qt/PrintDialogs.h"
 #include "print/qt/PrinterCanvas.h"
 #include "print/qt/RichTextBridge.h"
 
@@ -13,7 +14,6 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabBar>
@@ -78,10 +78,7 @@ ListingWindow::ListingWindow(ListingConfig config, QWidget* parent)
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
         return dlg.selectedFiles().front();
     };
-    choosePrinter = [this](QPrinter& printer) {
-        QPrintDialog dlg(&printer, this);
-        return dlg.exec() == QDialog::Accepted;
-    };
+    choosePrinter = [this](QPrinter& printer) { return askPrinter(this, printer); };
 }
 
 void ListingWindow::buildMenus()
@@ -244,8 +241,7 @@ void ListingWindow::print()
 
 int ListingWindow::printTo(QPrinter& printer) const
 {
-    PrinterCanvas canvas(printer);
-    return printRichDoc(canvas, document(), config_.print);
+    return printRichDocOn(printer, document(), config_.print);
 }
 
 } // namespace bw::print
