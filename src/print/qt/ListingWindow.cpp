@@ -48,6 +48,8 @@ ListingWindow::ListingWindow(ListingConfig config, QWidget* parent)
     edit_->setAcceptRichText(config_.richText);
     edit_->setLineWrapMode(config_.wordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     edit_->setTabChangesFocus(false);
+    // text typed where the listing set no format is Arial 10, as the listings' own text
+    edit_->document()->setDefaultFont(toQFont(Font{}));
 
     menuBar_ = new QMenuBar(this);
     toolBar_ = new QToolBar(this);
