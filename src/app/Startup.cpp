@@ -14,7 +14,7 @@ bool startDataModule(Tdmod& module, const std::string& dataRoot, Prompter& promp
         module.dmodCreate(dataRoot);
         return true;
     } catch (const std::exception& e) {
-        prompter.Show_Message("Error", "H", e.what());
+        Show_Error(prompter, e.what());
         return false;
     }
 }

@@ -4,6 +4,11 @@
 
 namespace bw {
 
+void Show_Error(Prompter& prompter, const std::string& text)
+{
+    prompter.Show_Message("Error", "H", text);
+}
+
 char SilentPrompter::Show_Message(const std::string&, const std::string&, const std::string&,
                                   const std::string& buttons)
 {

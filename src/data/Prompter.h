@@ -75,6 +75,11 @@ public:
     virtual std::optional<PrintChoice> Ask_Print(const PrintRequest& request) = 0;
 };
 
+// The program's default error display: an error that ended a command (the table
+// engine's, or a folder that cannot be created) shown in the message dialog with the
+// stop icon and the caption "Error".
+void Show_Error(Prompter& prompter, const std::string& text);
+
 // Answers every question as if the user pressed the first (default) button and cancelled
 // every dialog, without showing anything. The data module uses it until the program
 // gives it a real one, so that logic run without windows never blocks.

@@ -16,7 +16,7 @@ struct ShowState {
     std::string clubId;         // up to 8 capitals
     int showNum = 0;
     std::string showDateText;   // as typed, "/" already written "-" in file names
-    int clubSlot = 0;           // 1..9, 0 when no slot matches
+    int clubSlot = 1;           // 1..9; slot 1 until a show is opened
     std::string entriesPath;    // full path of the open entries file; "" when none is open
     std::string defaultBreed;   // the club's default breed
     bool useAgents = false;     // the handler field is shown
