@@ -744,6 +744,8 @@ Expression Expression::compile(std::string_view text, const std::vector<FieldSlo
             prog->lowerTable[prog->upper[b]] = (unsigned char)b;
     Parser parser(prog->source, fields, cp, *prog);
     prog->root = parser.parseAll();
+    // Never empty, so that scratch areas of empty texts ('' = '') are valid pointers.
+    prog->scratch.resize(prog->scratch.size() + 1);
     Expression e;
     e.p_ = std::move(prog);
     return e;

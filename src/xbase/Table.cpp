@@ -365,6 +365,22 @@ struct Table::Impl {
         }
     }
 
+    // A filter or while condition; empty text gives the empty expression (none).
+    Expression compileCondition(const std::string& expression, const std::string& role) const
+    {
+        Expression compiled;
+        if (expression.empty()) return compiled;
+        requireOpen();
+        try {
+            compiled = Expression::compile(expression, slots(), file.header().codePage);
+        } catch (const ExpressionError& e) {
+            fail("The " + role + " of the table " + path + " cannot be used. " + e.what());
+        }
+        if (compiled.type() != ValueType::Logical)
+            fail("The " + role + " \"" + expression + "\" of the table " + path + " is not a condition.");
+        return compiled;
+    }
+
     // ---- indexes -------------------------------------------------------------------
     void buildTags(const TagList& defs)
     {
@@ -865,18 +881,7 @@ void Table::zap()
 
 void Table::setFilter(const std::string& expression)
 {
-    Expression compiled;
-    if (!expression.empty()) {
-        d->requireOpen();
-        try {
-            compiled = Expression::compile(expression, d->slots(), codePage());
-        } catch (const ExpressionError& e) {
-            d->fail("The filter of the table " + d->path + " cannot be used. " + e.what());
-        }
-        if (compiled.type() != ValueType::Logical)
-            d->fail("The filter \"" + expression + "\" of the table " + d->path + " is not a condition.");
-    }
-    d->filterExpr = std::move(compiled);
+    d->filterExpr = d->compileCondition(expression, "filter");
     d->filterPredicate = nullptr;
     if (isOpen() && d->state == TableState::Browse) d->resync();
 }
@@ -892,18 +897,7 @@ std::string Table::filter() const { return d->filterExpr.text(); }
 
 void Table::setWhile(const std::string& expression)
 {
-    Expression compiled;
-    if (!expression.empty()) {
-        d->requireOpen();
-        try {
-            compiled = Expression::compile(expression, d->slots(), codePage());
-        } catch (const ExpressionError& e) {
-            d->fail("The condition of the table " + d->path + " cannot be used. " + e.what());
-        }
-        if (compiled.type() != ValueType::Logical)
-            d->fail("The condition \"" + expression + "\" of the table " + d->path + " is not a condition.");
-    }
-    d->whileExpr = std::move(compiled);
+    d->whileExpr = d->compileCondition(expression, "while condition");
     d->whilePredicate = nullptr;
 }
 

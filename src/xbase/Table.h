@@ -52,7 +52,10 @@ public:
     // gets a DbfError naming the file; the lock dies with the process). A missing file
     // is created empty from the field list first. Goes to the first record.
     void open();
-    void close();                                    // posts nothing: an edit in progress is cancelled
+    // Posts nothing: an edit in progress is cancelled. When records changed since the
+    // index file was written, it is written again (the tags in memory were kept right
+    // all along; the file on disk follows here, not at every post).
+    void close();
     bool isOpen() const;
     void copyStructure(const std::string& path) const;  // an empty .dbf with the same fields
     void flush();                                    // everything posted is already with the OS
@@ -67,13 +70,19 @@ public:
     void setOrder(const std::string& tagName);       // case ignored; "" = natural order
     std::string currentTag() const;                  // the tag's name as given; "" natural
     // Positions on the first record (in the current order) whose key starts with the
-    // given text; false and eof() when there is none. Needs an order.
+    // given text; false and eof() when there is none (the current record is left as it
+    // was; callers restore their position themselves). Needs an order. Records hidden
+    // by hide-deleted or the filter are not found. For a numeric or date tag the text is
+    // the number or the date (YYYYMMDD), matched exactly.
     bool seek(std::string_view keyPrefix);
     // The key of the current record in the current tag, as UTF-8 text.
     std::string currentKey() const;
 
     // ---- cursor ------------------------------------------------------------------
     // Moving while editing posts the edit first, as data-aware programs expect.
+    // first() and last() clear eof() and bof() unless there is no visible record (then
+    // both are set); a walk is `for (first(); !eof(); next())` or
+    // `for (last(); !bof(); prior())`.
     void first();
     void last();
     void next();

@@ -182,6 +182,7 @@ TEST(Expression, FilterConditions)
     EXPECT_TRUE(condition("last < \"Smz\" .and. last >= \"Smith\"", record({{"last", "Smith"}})));
     EXPECT_TRUE(condition("dtos(show_date) >= \"2003\"", record({{"show_date", "20030614"}})));
     EXPECT_TRUE(condition("show_date > show_date .or. (recno() = 1)", record({})));
+    EXPECT_TRUE(condition("'' = '' .and. last = ''", record({})));
 }
 
 TEST(Expression, BadExpressionsAreRefusedWithAReason)
