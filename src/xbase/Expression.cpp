@@ -3,7 +3,6 @@
 #include "xbase/FieldValue.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -56,35 +55,11 @@ struct Expression::Program {
 
 namespace {
 
-// ---------------------------------------------------------------------------------
-// str(n, width, decimals): right-aligned, rounded half away from zero. When the
-// decimals do not fit, fewer are shown; when even the whole number does not fit, the
-// result is width asterisks, as in dBase.
+// str(n, width, decimals): as fieldvalue::formatNumber, and width asterisks when the
+// number does not fit, as in dBase.
 void formatStr(double value, int width, int decimals, char* out)
 {
-    if (decimals == 0 && std::fabs(value) < 1e15) {
-        // The common case (str(recno(),5), str(val(arm),5,0)) without floating-point
-        // formatting.
-        if (!fieldvalue::formatInteger(long(std::round(value)), width, out)) std::memset(out, '*', width);
-        return;
-    }
-    if (std::isfinite(value)) {
-        for (int dec = decimals; dec >= 0; --dec) {
-            double scale = std::pow(10.0, dec);
-            double rounded = std::round(value * scale) / scale;
-            if (rounded == 0) rounded = 0; // no "-0"
-            char buf[400];
-            auto res = std::to_chars(buf, buf + sizeof buf, rounded, std::chars_format::fixed, dec);
-            if (res.ec != std::errc()) break;
-            int len = int(res.ptr - buf);
-            if (len <= width) {
-                std::memset(out, ' ', width - len);
-                std::memcpy(out + width - len, buf, len);
-                return;
-            }
-        }
-    }
-    std::memset(out, '*', width);
+    if (!fieldvalue::formatNumber(value, width, decimals, out)) std::memset(out, '*', width);
 }
 
 int compareBlankPadded(const char* a, size_t la, const char* b, size_t lb)

@@ -2,6 +2,8 @@
 
 #include "xbase/Mdx.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -87,6 +89,28 @@ bool formatInteger(long value, int width, char* out)
     std::memset(out, ' ', width - n);
     for (int i = 0; i < n; ++i) out[width - 1 - i] = buf[i];
     return true;
+}
+
+bool formatNumber(double value, int width, int decimals, char* out)
+{
+    if (decimals == 0 && std::fabs(value) < 1e15) // the common case, without floating-point text
+        return formatInteger(long(std::round(value)), width, out);
+    if (!std::isfinite(value)) return false;
+    for (int dec = decimals; dec >= 0; --dec) {
+        double scale = std::pow(10.0, dec);
+        double rounded = std::round(value * scale) / scale;
+        if (rounded == 0) rounded = 0; // no "-0"
+        char buf[400];
+        auto res = std::to_chars(buf, buf + sizeof buf, rounded, std::chars_format::fixed, dec);
+        if (res.ec != std::errc()) return false;
+        int len = int(res.ptr - buf);
+        if (len <= width) {
+            std::memset(out, ' ', size_t(width - len));
+            std::memcpy(out + width - len, buf, size_t(len));
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace xbase::fieldvalue

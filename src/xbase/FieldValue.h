@@ -32,4 +32,9 @@ double julianDayNumber(int year, int month, int day);
 // when it does not fit.
 bool formatInteger(long value, int width, char* out);
 
+// The same for any number with the given decimals (what N fields and str() store):
+// rounded half away from zero; when the decimals do not fit, fewer are written; false
+// when even the whole number does not fit. Independent of the process locale.
+bool formatNumber(double value, int width, int decimals, char* out);
+
 } // namespace xbase::fieldvalue

@@ -172,10 +172,13 @@ struct Table::Impl {
             bytes.resize(size_t(s.length), ' '); // cut to the width, or pad
             break;
         case FieldType::Numeric: {
+            // Written as dBase writes numbers: right-aligned with the field's decimals.
             std::string t = trimmed(value);
-            if (!t.empty() && !isNumberText(t)) refuse("it is not a number");
-            if (t.size() > size_t(s.length)) refuse("it is wider than " + std::to_string(s.length) + " characters");
-            bytes = std::string(size_t(s.length) - t.size(), ' ') + t;
+            bytes.assign(size_t(s.length), ' ');
+            if (t.empty()) break;
+            if (!isNumberText(t)) refuse("it is not a number");
+            if (!fieldvalue::formatNumber(fieldvalue::parseNumber(t), s.length, s.decimals, bytes.data()))
+                refuse("it is wider than " + std::to_string(s.length) + " characters");
             break;
         }
         case FieldType::Date: {
@@ -698,7 +701,7 @@ void Table::setFieldInt(std::string_view name, long value)
     const FieldSlot& s = d->slot(name);
     if (s.type == FieldType::Numeric) {
         char bytes[32];
-        if (!fieldvalue::formatInteger(value, s.length, bytes))
+        if (!fieldvalue::formatNumber(double(value), s.length, s.decimals, bytes))
             d->fail("The value " + std::to_string(value) + " does not fit field " + s.name + " of the table " +
                     d->path + ": it is wider than " + std::to_string(s.length) + " characters.");
         d->startEdit();

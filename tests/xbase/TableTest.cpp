@@ -129,6 +129,12 @@ TEST_F(TableTest, FieldsReadPaddedAsDbaseStoresThem)
     EXPECT_THROW(t.setField("nosuch", "x"), DbfError);
     t.setField("firstclass", " 42 ");
     EXPECT_EQ(t.fieldText("firstclass"), " 42");
+    t.setField("firstclass", "007"); // numbers are stored as dBase writes them
+    EXPECT_EQ(t.fieldText("firstclass"), "  7");
+    t.setField("firstclass", "12.6");
+    EXPECT_EQ(t.fieldText("firstclass"), " 13");
+    t.setField("firstclass", "");
+    EXPECT_EQ(t.fieldText("firstclass"), "   ");
     t.post();
     EXPECT_EQ(t.peek(2, 2), "Müller-Lüd");
 }
@@ -453,4 +459,22 @@ TEST_F(TableTest, ChangingExclusiveOnAnOpenTableReopensIt)
     shared.setFileName(path());
     shared.setExclusive(false);
     EXPECT_NO_THROW(shared.open());
+}
+
+TEST_F(TableTest, NumbersWithDecimalsAreWrittenWithThem)
+{
+    // No table of the program has decimals, but a file from elsewhere may.
+    Table t({N("amount", 8, 2)});
+    t.setFileName(path());
+    t.open();
+    t.setFieldInt("amount", 5);
+    EXPECT_EQ(t.fieldText("amount"), "    5.00");
+    t.setField("amount", "-3.456");
+    EXPECT_EQ(t.fieldText("amount"), "   -3.46");
+    t.post();
+    t.close();
+    t.open();
+    EXPECT_EQ(t.fields()[0].decimals, 2);
+    EXPECT_EQ(t.fieldText("amount"), "   -3.46");
+    EXPECT_EQ(t.fieldInt("amount"), -3);
 }
