@@ -207,3 +207,47 @@ TEST(Expression, BadExpressionsAreRefusedWithAReason)
     for (int i = 0; i < 3; ++i) wide += "+space(60000)";
     EXPECT_THROW(Expression::compile(wide, dbf::slotsOf(kFields), CodePage::CP850), ExpressionError);
 }
+
+TEST(Expression, EveryKeyOfTheProgramsTablesCompilesToItsWidth)
+{
+    // The tag expressions of the program's tables, with the widths of the fields they
+    // use; the width of a key is what the field widths give.
+    struct Case {
+        FieldList fields;
+        const char* expression;
+        int width;
+    } cases[] = {
+        {{C("dog", 60)}, "upper(dog)+str(recno(),5)", 65},
+        {{C("first", 25), C("last", 20)}, "upper(last - first)+str(recno(),5)", 50},
+        {{C("atc_num", 15)}, "upper(atc_num)+str(recno(),5)", 20},
+        {{C("first", 25), C("last", 30), C("owner2", 30)}, "upper(last + first +substr(owner2,1,10))+str(recno(),5)", 70},
+        {{C("atc_num", 15)}, "atc_num+str(recno(),5)", 20},
+        {{C("arm", 5)}, "str(val(arm),5,0)", 5},
+        {{N("firstclass", 3)}, "str(firstclass,3)+str(recno(),5)", 8},
+        {{N("firstclass", 3), C("first", 25), C("last", 30)}, "str(firstclass,3)+upper(last + first)", 58},
+        {{C("breed_name", 45)}, "upper(breed_name)", 45},
+        {{C("breed_name", 45), C("group", 10)}, "upper(group+breed_name)", 55},
+        {{C("breed_name", 45), C("grpsort", 1)}, "grpsort+upper(breed_name)", 46},
+        {{C("name", 15)}, "upper(name)", 15},
+        {{C("allkey", 4)}, "upper(allkey)", 4},
+        {{C("section", 15), C("classname", 40)}, "upper(classname+section)", 55},
+        {{C("section", 15), C("classname", 40)}, "upper(section+classname)", 55},
+        {{C("clubid", 8), N("show_num", 5)}, "upper(clubid)+str(show_num,5)", 13},
+        {{C("clubid", 8), D("show_date")}, "upper(clubid)+dtos(show_date)", 16},
+        {{C("cat_group", 3)}, "upper(cat_group)", 3},
+        {{C("section", 15), C("cat_group", 3)}, "upper(section+cat_group)", 18},
+        {{C("first", 25), C("last", 20)}, "upper(last + first)", 45},
+        {{N("judge_num", 5)}, "str(judge_num,5)", 5},
+        {{C("zip", 10), C("first", 25), C("last", 20)}, "upper(zip)+upper(last + first)", 55},
+        {{N("classnum", 3)}, "str(classnum,3)", 3},
+        {{C("allkey", 4)}, "allkey", 4},
+        {{C("srtkey", 3)}, "srtkey", 3},
+        {{N("classnum", 3), C("also_entry", 1), C("arm", 5)}, "str(classnum,3)+also_entry+arm", 9},
+        {{C("email", 60)}, "upper(email)+str(recno(),5)", 65},
+    };
+    for (const Case& c : cases) {
+        Expression e = Expression::compile(c.expression, dbf::slotsOf(c.fields), CodePage::CP850);
+        EXPECT_EQ(e.type(), ValueType::Character) << c.expression;
+        EXPECT_EQ(e.width(), c.width) << c.expression;
+    }
+}
