@@ -289,6 +289,8 @@ private:
     size_t used_ = 0;
 };
 
+constexpr size_t kPrefetch = 8;
+
 void writeKey(char* at, const MdxTagImage& tag, size_t i) {
     const char* key = tag.keys[i];
     switch (tag.keyType) {
@@ -376,6 +378,9 @@ void writeTag(BlockWriter& out, const TagPlan& plan, Date3 date) {
         put(b, node::keyCount, static_cast<uint32_t>(last - first));
         char* item = b + node::items;
         for (size_t i = first; i < last; ++i, item += plan.itemLength) {
+            // Keys in index order lie scattered over the caller's memory (they are kept by
+            // record number): fetching a few ahead hides most of the cache misses.
+            if (i + kPrefetch < tag.keys.size()) __builtin_prefetch(tag.keys[i + kPrefetch]);
             std::memcpy(item, &tag.recnos[i], 4);
             writeKey(item + 4, tag, i);
         }
