@@ -22,7 +22,11 @@ using namespace bw::print;
 // library: its resources have to be registered by name.
 static void registerHelpDocuments()
 {
-    Q_INIT_RESOURCE(help);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(help);
+        return true;
+    }();
+    (void)registered;
 }
 
 Thelpform::Thelpform(QString documentName, QWidget* parent)
@@ -53,6 +57,7 @@ Thelpform::Thelpform(QString documentName, QWidget* parent)
 
 QString Thelpform::documentPath(const QString& documentName)
 {
+    registerHelpDocuments();
     return ":/help/" + documentName;
 }
 

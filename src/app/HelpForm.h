@@ -20,7 +20,8 @@ class Thelpform : public QDialog {
 public:
     explicit Thelpform(QString documentName, QWidget* parent = nullptr);
 
-    // Where a help document is found.
+    // Where a help document is found (usable before any help window exists, e.g. to
+    // enable a menu item only when its document ships).
     static QString documentPath(const QString& documentName);
 
     // Loads the document into the window; false with the reason when it cannot.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -12,6 +13,12 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+TEST(Thelpform, DocumentsAreFoundBeforeAnyHelpWindowExists)
+{
+    EXPECT_TRUE(QFile::exists(Thelpform::documentPath("brindlereadfirst.rtf")));
+    EXPECT_FALSE(QFile::exists(Thelpform::documentPath("nosuchhelp.rtf")));
+}
 
 TEST(Thelpform, ShowsTheReadFirstDocumentWithItsFormats)
 {
