@@ -190,3 +190,16 @@ TEST(LabelPrinter, TextIsCutToItsBoxUnlessItGrows)
     printer.print(canvas, w.run());
     EXPECT_EQ(canvas.texts(1).at(0).text, "ABC");
 }
+
+TEST(LabelPrinter, AbortedJobEndsTheRunAndIsReported)
+{
+    Walk w{{"A", "B", "C"}};
+    LabelPrinter printer(LabelStock::address(), oneTextLayout(w));
+    RecordingCanvas canvas;
+    LabelRun run = w.run();
+    run.afterPrint = [&] { if (w.at == 1) canvas.abort(); };  // Esc pressed while B printed
+    auto result = printer.print(canvas, run);
+    EXPECT_TRUE(result.aborted);
+    EXPECT_EQ(result.labels, 2);
+    EXPECT_EQ(canvas.ops().back().kind, CanvasOp::Abort);
+}
