@@ -122,9 +122,9 @@ void DbfFile::close()
 
 void DbfFile::map(uint64_t bytesNeeded)
 {
-    // Room for appends: as much again as the file holds, at least 16 MiB. Pages past
+    // Room for appends: as much again as the file holds, at least 1 MiB. Pages past
     // the end of the file are never touched until a pwrite has put a record there.
-    size_t length = size_t(bytesNeeded + std::max<uint64_t>(bytesNeeded, 16u << 20));
+    size_t length = size_t(bytesNeeded + std::max<uint64_t>(bytesNeeded, 1u << 20));
     void* p = ::mmap(nullptr, length, PROT_READ, MAP_SHARED | MAP_POPULATE, fd_, 0);
     if (p == MAP_FAILED) fail("read", errno);
     unmap();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -678,7 +679,10 @@ std::string Table::text(std::string_view name) const
 long Table::fieldInt(std::string_view name) const
 {
     const FieldSlot& s = d->slot(name);
-    return long(fieldvalue::parseNumber(std::string_view(d->row() + s.offset, size_t(s.length))));
+    double v = fieldvalue::parseNumber(std::string_view(d->row() + s.offset, size_t(s.length)));
+    // A text field may hold more digits than a long takes: held to its range.
+    constexpr double kLimit = 9.2e18;
+    return v >= kLimit ? LONG_MAX : v <= -kLimit ? LONG_MIN : long(v);
 }
 
 bool Table::fieldBool(std::string_view name) const

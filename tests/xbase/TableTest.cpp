@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -122,6 +123,8 @@ TEST_F(TableTest, FieldsReadPaddedAsDbaseStoresThem)
     // Text is cut to the width in characters, also when it is not ASCII.
     t.setField("last", "Müller-Lüdenscheidt");
     EXPECT_EQ(t.fieldText("last"), "Müller-Lüd");
+    t.setField("dog", std::string(20, '9'));
+    EXPECT_EQ(t.fieldInt("dog"), LONG_MAX) << "more digits than a long takes";
     // What does not fit a typed field is refused, and the record stays as it was.
     EXPECT_THROW(t.setFieldInt("firstclass", 1234), DbfError);
     EXPECT_THROW(t.setField("firstclass", "12a"), DbfError);
