@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/DmodSources.h"
+#include "app/MainWindow.h"
 #include "app/QtPrompter.h"
 #include "app/Startup.h"
 #include "data/DataRoot.h"
@@ -30,6 +31,9 @@ int main(int argc, char* argv[])
     bw::QtPrompter prompter;
     bw::startDataModule(module, bw::chooseDataRoot(bw::dataOption(argc, argv)), prompter);
 
-    std::printf("Brindlewick Manager %s\n", bw::programVersion());
-    return 0;
+    // The main window, which makes the dog master window beside it. No show is opened
+    // by itself.
+    bw::TBrindlewickMainForm window(module, sources);
+    window.show();
+    return app.exec();
 }

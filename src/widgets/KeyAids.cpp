@@ -77,6 +77,8 @@ bool KeyAids::eventFilter(QObject* watched, QEvent* event)
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (hooks_.ownsEnter && hooks_.ownsEnter(focus))
+            return false;
         if (hooks_.enterAsTab && hooks_.enterAsTab() && !isMultiLine(focus)) {
             moveFocus(focus, true);
             return true;

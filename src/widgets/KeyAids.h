@@ -25,6 +25,9 @@ public:
         std::function<void()> save;
         std::function<void()> cancel;         // called only when cancelEnabled() says so
         std::function<bool()> cancelEnabled;
+        // When it says so, Enter is left to the focused control (a pick list that takes
+        // the first Enter to choose its item), even with EnterAsTab on.
+        std::function<bool(QWidget* focus)> ownsEnter;
     };
 
     static KeyAids* install(QWidget* window, Hooks hooks);

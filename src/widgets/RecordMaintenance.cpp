@@ -220,7 +220,7 @@ void RecordMaintenance::applyDeletedDisplay()
     for (QWidget* w : boxes) {
         if (marked) {
             QPalette p = w->palette();
-            p.setColor(QPalette::Base, QColor(128, 128, 128));
+            p.setColor(QPalette::Base, config_.deletedColor);
             w->setPalette(p);
         } else if (w->isVisible() || !w->isWindow()) {
             w->setPalette(QPalette());
@@ -375,10 +375,16 @@ void RecordMaintenance::doPack()
     xbase::Table* t = source_->table();
     if (!t || !t->isOpen())
         return;
-    char answer = prompter_.Show_Message("", "?", packQuestion(), "Cancel Pack");
+    const std::string question =
+        config_.packQuestion.isEmpty() ? std::string(packQuestion()) : config_.packQuestion.toStdString();
+    char answer = prompter_.Show_Message("", "?", question, "Cancel Pack");
     if (answer == 'P') {
-        BusyCursor busy;
-        t->pack();
+        {
+            BusyCursor busy;
+            t->pack();
+        }
+        if (config_.afterPack)
+            config_.afterPack();
     }
     source_->refresh();
     showPosition();

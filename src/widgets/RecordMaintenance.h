@@ -11,6 +11,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
+#include <QColor>
 #include <QWidget>
 
 namespace bw {
@@ -57,6 +58,9 @@ public:
         std::function<void()> onAdd, onEdit, onSave, onCancel;
         std::function<void()> afterDeleteToggle;
         std::function<void()> afterMove;  // extra reactions to a move (after the shared ones)
+        std::function<void()> afterPack;  // after the table was packed (not after "Cancel")
+        QString packQuestion;             // the pack question; empty: packQuestion()
+        QColor deletedColor = QColor(128, 128, 128);  // background of the boxes of a marked record
     };
 
     RecordMaintenance(DataSource* source, Prompter& prompter, Config config, QWidget* window);

@@ -13,6 +13,7 @@
 #include "data/Settings.h"
 #include "data/Tdmod.h"
 #include "data/Text.h"
+#include "entries/EntryRules.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -117,6 +118,7 @@ public:
             m.TzDbf1.setField("last", e.last);
             m.TzDbf1.setField("first", e.first);
             m.TzDbf1.setField("classes", e.classes);
+            m.TzDbf1.setFieldInt("firstclass", bw::Parse_Classes(e.classes).firstClass());
             m.TzDbf1.setField("arm", e.arm);
             m.TzDbf1.post();
         }
