@@ -15,7 +15,8 @@ namespace xbase {
 // once because both are the same page cache. A pwrite has reached the OS when the call
 // returns, so a process killed afterwards loses nothing. The mapping reserves room
 // beyond the end of the file for appends and is made larger when they outgrow it.
-// Failures throw DbfError naming the file.
+// (The lock keeps every cooperating program from cutting the file short underneath the
+// mapping.) Failures throw DbfError naming the file.
 class DbfFile {
 public:
     DbfFile() = default;
