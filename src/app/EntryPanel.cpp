@@ -228,6 +228,7 @@ EntryPanel::EntryPanel(DataSource* entries, QWidget* parent) : QWidget(parent), 
     dg->addWidget(handler, row, 1);
     dg->addWidget(label(tr("Height"), height), row, 2);
     dg->addWidget(height, row++, 3);
+    dg->setRowStretch(row, 1);
     dg->setColumnStretch(1, 3);
     dg->setColumnStretch(3, 1);
 
@@ -254,6 +255,7 @@ EntryPanel::EntryPanel(DataSource* entries, QWidget* parent) : QWidget(parent), 
     og->addWidget(phone, row++, 1);
     og->addWidget(label(tr("Email Address"), email), row, 0);
     og->addWidget(email, row++, 1);
+    og->setRowStretch(row, 1);
 
     auto* infoBox = new QGroupBox(tr("  Entry Information  "));
     auto* ig = new QGridLayout(infoBox);

@@ -191,13 +191,7 @@ void TBrindlewickMainForm::buildActions()
     records_->nextAction()->setIcon(pictureIcon(Picture::Next));
     records_->lastAction()->setIcon(pictureIcon(Picture::Last));
 
-    // The tool bar's letters work as on a button: Alt + the underlined letter. Find also
-    // answers Ctrl+F, because Alt+F opens the File menu.
-    for (QAction* a : {records_->addAction(), records_->editAction(), records_->deleteAction(),
-                       records_->saveAction(), records_->cancelAction(), fillIn_, close_}) {
-        a->setShortcut(QKeySequence::mnemonic(a->text()));
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
+    // Find answers Ctrl+F and F3, because Alt+F opens the File menu.
     records_->findAction()->setShortcuts({QKeySequence::Find, QKeySequence(Qt::Key_F3)});
 }
 
@@ -214,20 +208,15 @@ void TBrindlewickMainForm::buildToolBar()
     toolBar_->addSeparator();
     records_->addNavigator(toolBar_);
     toolBar_->addSeparator();
-    for (QAction* a : {records_->addAction(), records_->editAction(), records_->deleteAction(),
-                       records_->findAction(), fillIn_, records_->saveAction(), records_->cancelAction(), close_}) {
-        toolBar_->addAction(a);
-        if (auto* b = qobject_cast<QToolButton*>(toolBar_->widgetForAction(a))) {
-            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            b->setMinimumWidth(64);
-            b->setText(a->text());   // keep the "&" so the letter is underlined
-        }
+    for (QAction* a : {records_->addAction(), records_->editAction(), records_->deleteAction(), fillIn_,
+                       records_->saveAction(), records_->cancelAction(), close_})
+        addCommandButton(toolBar_, a);
+    // Find is placed between Delete and Fill-In; its letter is not Alt+F (the File menu).
+    toolBar_->insertAction(fillIn_, records_->findAction());
+    if (auto* b = qobject_cast<QToolButton*>(toolBar_->widgetForAction(records_->findAction()))) {
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setMinimumWidth(64);
     }
-    // The Delete button's caption follows the shown entry.
-    connect(records_->deleteAction(), &QAction::changed, this, [this] {
-        if (auto* b = qobject_cast<QToolButton*>(toolBar_->widgetForAction(records_->deleteAction())))
-            b->setText(records_->deleteAction()->text());
-    });
 }
 
 QAction* TBrindlewickMainForm::windowItem(QMenu* menu, const QString& caption, void (*open)(QWidget*),
@@ -432,6 +421,7 @@ void TBrindlewickMainForm::setShowCommandsEnabled(bool on)
     if (judgeAssignments_ && !on) judgeAssignments_->setEnabled(false);
     panel_->setExhibitNotesShown(on);
     records_->updateInterface();
+    closeShow_->setEnabled(on);
     if (!on) fillIn_->setEnabled(false);
 }
 

@@ -1,9 +1,12 @@
 #include "app/Pictures.h"
 
+#include <QAction>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtMath>
 
 namespace bw {
@@ -187,6 +190,22 @@ const char* themeName(Picture picture)
 QIcon pictureIcon(Picture picture)
 {
     return QIcon::fromTheme(themeName(picture), drawn(picture));
+}
+
+void addCommandButton(QToolBar* bar, QAction* action)
+{
+    bar->addAction(action);
+    action->setShortcut(QKeySequence::mnemonic(action->text()));
+    action->setShortcutContext(Qt::WindowShortcut);
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    if (!button) return;
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumWidth(64);
+    auto showText = [button, action] { button->setText(action->text()); };
+    showText();
+    // The button takes the action's text without "&" again whenever the action changes
+    // (enabled, caption): put it back.
+    QObject::connect(action, &QAction::changed, button, showText);
 }
 
 } // namespace bw

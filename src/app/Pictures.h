@@ -3,6 +3,9 @@
 #include <QIcon>
 #include <QWidget>
 
+class QAction;
+class QToolBar;
+
 namespace bw {
 
 // The picture that fills the main window while no show is open: a show rosette drawn
@@ -20,5 +23,9 @@ protected:
 // a small drawn one, so that the buttons look alike on every desktop.
 enum class Picture { NewShow, OpenShow, CloseShow, ExitProgram, First, Prior, Next, Last };
 QIcon pictureIcon(Picture picture);
+
+// Puts a command on a tool bar as a text button whose shortcut letter stays underlined
+// (a tool button shows an action's text without it), and answers Alt + that letter.
+void addCommandButton(QToolBar* bar, QAction* action);
 
 } // namespace bw

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "app/DmodSources.h"
+#include "app/Pictures.h"
 #include "data/Settings.h"
 #include "data/Tables.h"
 #include "data/Tdmod.h"
@@ -108,18 +109,8 @@ TDogForm::TDogForm(Tdmod& module, DmodSources& sources, QWidget* parent)
     closeAction->setStatusTip("Back to Main Form");
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     for (QAction* a : {records_->editAction(), records_->cancelAction(), records_->deleteAction(),
-                       records_->findAction(), records_->saveAction(), showGrid_, closeAction}) {
-        bar->addAction(a);
-        a->setShortcut(QKeySequence::mnemonic(a->text()));
-        if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
-            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            b->setText(a->text());
-        }
-    }
-    connect(records_->deleteAction(), &QAction::changed, this, [this, bar] {
-        if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(records_->deleteAction())))
-            b->setText(records_->deleteAction()->text());
-    });
+                       records_->findAction(), records_->saveAction(), showGrid_, closeAction})
+        addCommandButton(bar, a);
 
     statusBar()->addPermanentWidget(records_->recordLabel());
     statusBar()->addPermanentWidget(records_->orderLabel());
@@ -282,8 +273,6 @@ void TDogForm::ShowGridClick()
     centre_->setCurrentWidget(show ? static_cast<QWidget*>(grid_) : panel_);
     showGrid_->setText(show ? "Hide &Grid" : "Show &Grid");
     showGridMenu_->setText(show ? "Hide Grid" : "Show Grid");
-    if (auto* b = qobject_cast<QToolButton*>(findChild<QToolBar*>()->widgetForAction(showGrid_)))
-        b->setText(showGrid_->text());
 }
 
 void TDogForm::FormActivate()

@@ -452,3 +452,46 @@ TEST_F(MainWindowTest, DogMasterWindowBesideTheMainWindow)
     EXPECT_EQ("Hide &Grid", dogs->showGridAction()->text());
     dogs->close();
 }
+
+// A picture of the window with an open show and an entry on screen, for looking at the
+// layout: BW_SCREENSHOT=/tmp/main.png test_app_ui --gtest_filter=*Screenshot*
+TEST_F(MainWindowTest, Screenshot)
+{
+    const char* out = std::getenv("BW_SCREENSHOT");
+    if (!out) GTEST_SKIP() << "BW_SCREENSHOT not set";
+    bw::IniFile ini(f.m.SettingsPath());
+    ini.writeBool(bw::clubSection(2), "UseAgents", true);
+    ini.save();
+    openShow();
+    entries().go(1);
+    entries().edit();
+    auto set = [&](const char* field, const char* value) { entries().setField(field, value); };
+    set("titles", "Ch");
+    set("breed", "Border Terrier");
+    set("sex", "Bitch");
+    set("bdate", "20210412");
+    set("atc_num", "AU01234567");
+    set("breeder", "Mrs. J. Hartley");
+    set("sire", "Ch. Foxhollow Red Admiral");
+    set("dam", "Kirkmoor Bramble Rose");
+    set("salutation", "Mrs.");
+    set("owner2", "Peter Smith");
+    set("address1", "12 Willow Lane");
+    set("address2", "Little Hadham");
+    set("address3", "Hertfordshire");
+    set("zip", "SG11 2AB");
+    set("country", "England");
+    set("phone", "01279 771234");
+    set("email", "ann.smith@example.org");
+    set("note", "Wants bench near the ring entrance");
+    entries().post();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    entries().go(1);
+    QTest::qWait(50);
+    EXPECT_TRUE(w->grab().save(out));
+    w->CloseShowClick();
+    QTest::qWait(20);
+    EXPECT_TRUE(w->grab().save(QString(out).replace(".png", "-noshow.png")));
+}
