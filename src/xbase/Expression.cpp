@@ -402,28 +402,22 @@ private:
     int parseOr()
     {
         Depth depth(*this, tok_.pos);
-        int left = parseAnd();
-        while (tok_.kind == Tok::Or) {
-            size_t pos = tok_.pos;
-            advance();
-            int right = parseAnd();
-            requireType(left, ValueType::Logical, "a logical value before .OR.", pos);
-            requireType(right, ValueType::Logical, "a logical value after .OR.", pos);
-            left = add({.op = Op::Or, .type = ValueType::Logical, .a = left, .b = right}, pos);
-        }
-        return left;
+        return parseChain(Tok::Or, Op::Or, ".OR.", &Parser::parseAnd);
     }
 
-    int parseAnd()
+    int parseAnd() { return parseChain(Tok::And, Op::And, ".AND.", &Parser::parseNot); }
+
+    // operand (word operand)*, both sides logical.
+    int parseChain(Tok word, Op op, const std::string& spelling, int (Parser::*operand)())
     {
-        int left = parseNot();
-        while (tok_.kind == Tok::And) {
+        int left = (this->*operand)();
+        while (tok_.kind == word) {
             size_t pos = tok_.pos;
             advance();
-            int right = parseNot();
-            requireType(left, ValueType::Logical, "a logical value before .AND.", pos);
-            requireType(right, ValueType::Logical, "a logical value after .AND.", pos);
-            left = add({.op = Op::And, .type = ValueType::Logical, .a = left, .b = right}, pos);
+            int right = (this->*operand)();
+            requireType(left, ValueType::Logical, ("a logical value before " + spelling).c_str(), pos);
+            requireType(right, ValueType::Logical, ("a logical value after " + spelling).c_str(), pos);
+            left = add({.op = op, .type = ValueType::Logical, .a = left, .b = right}, pos);
         }
         return left;
     }

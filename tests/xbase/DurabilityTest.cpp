@@ -70,6 +70,8 @@ TEST(Durability, KilledWriterLosesNoPostedRecord)
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended by itself with status " << status;
 
+        // The killed writer never closed the table: its lock went with it, so the table
+        // opens for exclusive use at once.
         Table t;
         t.setFileName(path);
         ASSERT_NO_THROW(t.open());
