@@ -86,8 +86,13 @@ uint32_t Find_EntryOfDog(const xbase::Table& entries, const std::string& name)
     const std::string wanted = trimRight(name);
     const int dogField = entries.fieldNumber("dog");
     const uint32_t count = entries.recordCount();
+    // Every entry of the show is read on each pick: compare in place, without a trimmed copy.
+    auto same = [&](const std::string& stored) {
+        if (stored.size() < wanted.size() || stored.compare(0, wanted.size(), wanted) != 0) return false;
+        return stored.find_first_not_of(' ', wanted.size()) == std::string::npos;
+    };
     for (uint32_t r = 1; r <= count; ++r)
-        if (trimRight(entries.peek(dogField, r)) == wanted) return r;
+        if (same(entries.peek(dogField, r))) return r;
     return 0;
 }
 
@@ -115,9 +120,14 @@ uint32_t Find_MasterRecord(xbase::Table& dogs, const std::string& name)
     });
 }
 
+void Fill_FromMaster(const xbase::Table& dogs, uint32_t recNo, xbase::Table& entries)
+{
+    for (const char* f : kFromMaster) entries.setField(f, trimRight(dogs.peek(dogs.fieldNumber(f), recNo)));
+}
+
 void Fill_FromMaster(const xbase::Table& dogs, xbase::Table& entries)
 {
-    for (const char* f : kFromMaster) entries.setField(f, dogs.text(f));
+    if (dogs.recNo() != 0) Fill_FromMaster(dogs, dogs.recNo(), entries);
 }
 
 DogPickResult Leave_DogName(Tdmod& m, const DogListItem* picked, const std::string& typed,
@@ -152,8 +162,7 @@ DogPickResult Leave_DogName(Tdmod& m, const DogListItem* picked, const std::stri
 
     entries.setField("dog", picked->name);
     if (rec != 0) {
-        dogs.go(rec);
-        Fill_FromMaster(dogs, entries);
+        Fill_FromMaster(dogs, rec, entries);
     } else {
         // The dog is gone from the master: what was picked is a name only.
         newDog = true;
