@@ -14,7 +14,6 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "xbase/Error.h"
@@ -421,14 +420,15 @@ void writeMdx(const std::string& path, const std::string& tableBaseName,
     const uint32_t totalPages = page;
 
     // Written beside the target and renamed over it: a crash leaves either the old file
-    // or the new one, never a mixture (the temporary file is removed on failure).
-    std::string tmp = path + ".XXXXXX";
-    int fd = ::mkstemp(tmp.data());
+    // or the new one, never a mixture. The temporary file has a fixed name, so one left
+    // by a crash is simply overwritten next time (the table's lock keeps writers of the
+    // same index apart); it is removed on failure.
+    std::string tmp = path + ".tmp";
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         throw DbfError(path, "Cannot create the index file " + path + ": " +
                                  std::strerror(errno) + ".");
     try {
-        ::fchmod(fd, 0644);
         BlockWriter out(fd, path);
         Date3 date = today();
         writeFileHeader(out, tableBaseName, plans, totalPages, date);

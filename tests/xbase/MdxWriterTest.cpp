@@ -280,6 +280,7 @@ TEST_F(MdxWriter, HeaderTagTableAndTagHeadersDescribeTheFile) {
 TEST_F(MdxWriter, ReplacesAnOldFileAndLeavesNoTemporaryFileBehind) {
     std::string mdx = dir.file("t.mdx");
     { std::ofstream(mdx) << std::string(5000, 'x'); }   // a half-written leftover
+    { std::ofstream(mdx + ".tmp") << std::string(3000, 'x'); }   // and one a crash left
     TagData t = charTag("DOGNAME", 65, dogNames(50));
     write({&t});
     EXPECT_EQ(bwtest::indexDump(mdx, "DOGNAME", 65), t.expected());
