@@ -317,7 +317,7 @@ void RecordMaintenance::doFind()
         return;
     const Order& order = config_.orders[size_t(currentOrder_)];
     QString label = order.findLabel;
-    QString preset = config_.lastFindText->leftJustified(20, ' ');
+    QString preset = config_.lastFindText->leftJustified(config_.findPresetWidth, ' ');
     auto answer = prompter_.Ask_Text(config_.findCaption.toStdString(),
                                      ("Enter " + label + " to find: ").toStdString(),
                                      preset.toStdString());
@@ -331,8 +331,9 @@ void RecordMaintenance::doFind()
 
     uint32_t remembered = t->recNo();
     auto notFound = [&](const QString& shown) {
+        const QString what = config_.notFoundNamesOrder ? label + " " : QString(" ");
         prompter_.Show_Message("", config_.notFoundIcon.toStdString(),
-                               ("Could not find " + label + " " + shown).toStdString());
+                               ("Could not find " + what + shown).toStdString());
     };
 
     if (order.tag.isEmpty()) {

@@ -54,6 +54,8 @@ public:
         QString deleteCaption = "&Delete", undeleteCaption = "Un&Delete";
         QString hideDeletesCaption = "Hide Deletes", showDeletesCaption = "Show Deletes";
         QString* lastFindText = nullptr;  // remembered find text; lives as long as the caller wants
+        int findPresetWidth = 20;         // the remembered text is offered padded to this width
+        bool notFoundNamesOrder = true;   // "Could not find " + label + " " + key; else "Could not find  " + key
         // Replace the plain table operation when given.
         std::function<void()> onAdd, onEdit, onSave, onCancel;
         std::function<void()> afterDeleteToggle;
