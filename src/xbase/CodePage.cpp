@@ -216,9 +216,15 @@ std::string toUtf8(std::string_view oem, CodePage cp)
     const Tables& t = tables(cp);
     std::string out;
     out.reserve(oem.size());
-    for (unsigned char b : oem) {
-        if (b < 0x80) out += char(b);
-        else out += t.utf8[b];
+    // Runs of ASCII, by far the most of any table's text, are copied in one piece.
+    size_t i = 0;
+    while (i < oem.size()) {
+        size_t ascii = i;
+        while (ascii < oem.size() && (unsigned char)oem[ascii] < 0x80) ++ascii;
+        out.append(oem.data() + i, ascii - i);
+        if (ascii == oem.size()) break;
+        out += t.utf8[(unsigned char)oem[ascii]];
+        i = ascii + 1;
     }
     return out;
 }
