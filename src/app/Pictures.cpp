@@ -195,8 +195,8 @@ QIcon pictureIcon(Picture picture)
 void addCommandButton(QToolBar* bar, QAction* action)
 {
     bar->addAction(action);
-    action->setShortcut(QKeySequence::mnemonic(action->text()));
-    action->setShortcutContext(Qt::WindowShortcut);
+    // The button's own text grabs Alt + its letter (and clicks itself); a shortcut on the
+    // action as well would make the key ambiguous.
     auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
     if (!button) return;
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);

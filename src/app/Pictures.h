@@ -25,7 +25,7 @@ enum class Picture { NewShow, OpenShow, CloseShow, ExitProgram, First, Prior, Ne
 QIcon pictureIcon(Picture picture);
 
 // Puts a command on a tool bar as a text button whose shortcut letter stays underlined
-// (a tool button shows an action's text without it), and answers Alt + that letter.
+// (a tool button shows an action's text without it); Alt + that letter clicks it.
 void addCommandButton(QToolBar* bar, QAction* action);
 
 } // namespace bw

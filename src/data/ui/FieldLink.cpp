@@ -171,6 +171,11 @@ bool FieldLink::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !options_.keyFilter)
         return false;
     auto* edit = qobject_cast<QLineEdit*>(watched);
+    // An editable pick list with the focus passes its keys on to its line edit by a
+    // direct call, past that edit's filters: filter them at the pick list.
+    if (!edit)
+        if (auto* combo = qobject_cast<QComboBox*>(watched))
+            edit = combo->lineEdit();
     if (!edit)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);

@@ -495,3 +495,33 @@ TEST_F(MainWindowTest, Screenshot)
     QTest::qWait(20);
     EXPECT_TRUE(w->grab().save(QString(out).replace(".png", "-noshow.png")));
 }
+
+// The secretary's way through an Add: letters into the pick list, Enter to choose the
+// completed name, Enter again to leave the box, the rest typed with Enter between boxes.
+TEST_F(MainWindowTest, AddingByKeyboardWithEnterAsTab)
+{
+    openShow();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w.get(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(entries().state(), xbase::TableState::Insert, 2000);
+    QWidget* pick = QApplication::focusWidget();
+    ASSERT_TRUE(pick == panel().dogPick || panel().dogPick->isAncestorOf(pick));
+
+    QTest::keyClicks(pick, "copp");
+    EXPECT_EQ("Copper Sky", panel().dogPick->currentText());    // completed as typed
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);   // chooses it
+    EXPECT_TRUE(panel().dogPickListShown());
+    EXPECT_EQ(xbase::TableState::Insert, entries().state());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);   // leaves the box
+    EXPECT_EQ("Green", panel().last->text());                       // filled from the master
+    EXPECT_EQ(panel().classes, QApplication::focusWidget());
+    QTest::keyClicks(panel().classes, "7");
+    QTest::keyClick(panel().classes, Qt::Key_PageDown);              // saves
+    EXPECT_EQ(xbase::TableState::Browse, entries().state());
+    EXPECT_EQ(4u, entries().recordCount());
+    EXPECT_EQ("Copper Sky", entries().text("dog"));
+    EXPECT_EQ(7, entries().fieldInt("firstclass"));
+    EXPECT_TRUE(f.prompter.messages().empty());
+}
