@@ -96,15 +96,19 @@ void generate(const fs::path& root, const TableFile& master, const TableFile& sh
 }
 
 // Opening as the program does it: exclusive, rebuild the index file, first tag, first record.
-double openIndexed(const TableFile& t) {
-    xbase::Table table(t.fields);
-    Stopwatch watch;
+void openAsTheProgramDoes(xbase::Table& table, const TableFile& t) {
     table.setFileName(t.dbf);
     table.setExclusive(true);
     table.open();
     table.makeIndex(t.mdx, t.tags);
     table.setOrder(t.tags.front().name);
     table.first();
+}
+
+double openIndexed(const TableFile& t) {
+    xbase::Table table(t.fields);
+    Stopwatch watch;
+    openAsTheProgramDoes(table, t);
     double ms = watch.ms();
     table.close();
     return ms;
@@ -211,11 +215,7 @@ double pgdbfOnce(const std::string& dbf) {
 
 double seekRun(const TableFile& t) {
     xbase::Table table(t.fields);
-    table.setFileName(t.dbf);
-    table.setExclusive(true);
-    table.open();
-    table.makeIndex(t.mdx, t.tags);
-    table.setOrder("DOGNAME");
+    openAsTheProgramDoes(table, t);   // ordered by DOGNAME
     std::vector<std::string> names;
     for (table.first(); !table.eof(); table.next()) {
         std::string key = table.currentKey();
@@ -247,11 +247,7 @@ double packOnce(const TableFile& t, const fs::path& work) {
     copy.mdx = (work / "packdb.mdx").string();
     fs::copy_file(t.dbf, copy.dbf, fs::copy_options::overwrite_existing);
     xbase::Table table(copy.fields);
-    table.setFileName(copy.dbf);
-    table.setExclusive(true);
-    table.open();
-    table.makeIndex(copy.mdx, copy.tags);
-    table.setOrder("DOGNAME");
+    openAsTheProgramDoes(table, copy);
     for (uint32_t rec = 1; rec <= table.recordCount(); rec += 10) table.poke("*", 0, rec);
     Stopwatch watch;
     table.pack();
