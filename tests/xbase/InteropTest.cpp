@@ -131,6 +131,8 @@ TEST_F(Interop, IndexDumpReadsEveryTagOfEveryTableInTheEnginesOrder) {
         t.setExclusive(true);
         t.open();
         t.makeIndex(mdx, layout.tags);
+        // The index sits beside the table under its name: the header says so.
+        EXPECT_EQ(slurp(dbf).at(28), 0x01);
 
         std::vector<std::string> names;
         for (const auto& tag : layout.tags) names.push_back(tag.name);
