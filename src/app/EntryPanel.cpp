@@ -316,6 +316,16 @@ EntryPanel::EntryPanel(DataSource* entries, QWidget* parent) : QWidget(parent), 
 
     junior = new JuniorPanel(entries, this);
 
+    // Tab order as the secretary types an entry form: the dog, the owner, then the
+    // classes and exhibit number, then the notes.
+    QWidget* order[] = {dogEdit, dogPick, titles, atcNum, breedPick, breedReadOnly, sex, bdate, breeder,
+                        sire, dam, handler, height, salutation, first, last, owner2, address[0], address[1],
+                        address[2], address[3], zip, country, phone, email, classes, arm, note, printIt,
+                        prepaidCat, noPrintAdd, juniorButton};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    // The designed salutations, until a show's list replaces them.
+    setSalutations({"Dr.", "Lady", "Mesdames", "Miss", "Misses", "Mr.", "Mr. & Mrs.", "Mrs."});
+
     // ---- bindings ----
     auto caps = withFilter(autoCapsFilter);
     FieldLink::bind(entries, dogEdit, "dog", caps);
