@@ -2,6 +2,7 @@
 // program, filled with generated records, read back through Perl's index_dump and
 // Python's dbfread and compared with the engine's own view.
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "IndexDump.h"
 #include "support/TempDir.h"
 #include "xbase/CodePage.h"
+#include "xbase/Mdx.h"
 #include "xbase/Table.h"
 
 using namespace xbase;
@@ -260,4 +262,47 @@ TEST_F(Interop, MissingOrHalfWrittenIndexFileIsRebuiltAtTheNextOpening) {
         EXPECT_EQ(bwtest::indexDump(mdx, "DOGNAME", expected.front().key.size()), expected);
         EXPECT_EQ(bwtest::indexDumpTags(mdx), (std::vector<std::string>{"DOGNAME", "OWNERNAME", "REGNUM"}));
     }
+}
+
+// None of the program's own tags has a numeric or date key, but a tag on a bare N or D
+// field must still make a file other programs read: BCD numbers and Julian-day doubles.
+TEST_F(Interop, NumericAndDateTagsOfTheEngineReadBackThroughIndexDump) {
+    TableLayout dates = taggedTables()[5];
+    ASSERT_EQ(dates.file, "shwdates");
+    std::string dbf = dir.file("shwdates.dbf"), mdx = dir.file("shwdates.mdx");
+    fillTable(dbf, dates, 77);
+    Table t(dates.fields);
+    t.setFileName(dbf);
+    t.open();
+    t.makeIndex(mdx, {{"SHOW_NUM", "show_num"}, {"SHOW_DATE", "show_date"}});
+
+    auto expectedKeys = [&](const std::string& tag) {
+        t.setOrder(tag);
+        std::vector<DumpedKey> keys;
+        for (t.first(); !t.eof(); t.next()) {
+            if (tag == "SHOW_NUM") {
+                char bcd[12];
+                encodeNumericKey(double(t.fieldInt("show_num")), bcd);
+                keys.push_back({std::string(bcd, 12), t.recNo()});
+            } else {
+                std::string d = t.fieldText("show_date");
+                double day = d == "        " ? kBlankDateKey
+                                             : julianDay(std::stoi(d.substr(0, 4)), std::stoi(d.substr(4, 2)),
+                                                         std::stoi(d.substr(6, 2)));
+                keys.push_back({std::string(reinterpret_cast<const char*>(&day), 8), t.recNo()});
+            }
+        }
+        return keys;
+    };
+    auto numbers = expectedKeys("SHOW_NUM");
+    auto days = expectedKeys("SHOW_DATE");
+    EXPECT_EQ(bwtest::indexDump(mdx, "SHOW_NUM", 12), numbers);
+    EXPECT_EQ(bwtest::indexDump(mdx, "SHOW_DATE", 8), days);
+    EXPECT_TRUE(std::is_sorted(days.begin(), days.end(), [](const DumpedKey& a, const DumpedKey& b) {
+        double x, y;
+        std::memcpy(&x, a.key.data(), 8);
+        std::memcpy(&y, b.key.data(), 8);
+        return x < y;
+    }));
+    t.close();
 }
