@@ -2,6 +2,8 @@
 
 // The subsystems' window headers. A subsystem that provides a window adds its opener
 // below, one line per window.
+#include "setup/ui/SetupWindows.h"
+#include "numbering/ui/NumberingWindows.h"
 
 namespace bw {
 
@@ -10,6 +12,16 @@ namespace {
 WindowCommands makeWindowCommands()
 {
     WindowCommands w;
+    w.newShow = openNewShowWindow;
+    w.showDates = openShowDatesWindow;
+    w.classLibrary = openClassLibraryWindow;
+    w.sections = openSectionsWindow;
+    w.catalogueGroups = openCatalogGroupsWindow;
+    w.breeds = openBreedsWindow;
+    w.generalPreferences = openGeneralSettingsWindow;
+    w.clubDefaults = openClubSettingsWindow;
+    w.exhibitNumbers = openExhibitNumbersWindow;
+    w.classCounts = openClassCountsWindow;
     return w;
 }
 
