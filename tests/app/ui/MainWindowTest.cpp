@@ -525,3 +525,34 @@ TEST_F(MainWindowTest, AddingByKeyboardWithEnterAsTab)
     EXPECT_EQ(7, entries().fieldInt("firstclass"));
     EXPECT_TRUE(f.prompter.messages().empty());
 }
+
+// New Show closes the open show, runs the new-show window and takes the show it leaves
+// open; typing into a new show starts no edit by itself.
+TEST_F(MainWindowTest, NewShowTakesTheShowTheWindowLeavesOpen)
+{
+    static std::string created;
+    created = f.makeShow("WDC", 3, "01/02/2026", bwtest::standardClasses(), {});
+    bw::windowCommands().newShow = [](QWidget*) {
+        bw::dmod->Open_ShowEntries(created);
+        bw::dmod->show.clubSlot = 1;
+        bw::dmod->show.clubId = "WDC";
+        bw::dmod->show.showNum = 3;
+        return true;
+    };
+    openShow();
+    w->NewShowClick();
+    bw::windowCommands().newShow = nullptr;
+    EXPECT_TRUE(f.prompter.messages().empty());
+    ASSERT_TRUE(w->showOpen());
+    EXPECT_EQ("Brindlewick Secretary - WDC-00003-01-02-2026.dbf", w->windowTitle());
+    EXPECT_EQ("Show #     3", status(1));
+    EXPECT_EQ("Whippet", f.m.show.defaultBreed);
+    EXPECT_FALSE(w->pictureShown());
+    EXPECT_TRUE(rm().addAction()->isEnabled());
+    typeInto(panel().last, "x");
+    EXPECT_EQ(xbase::TableState::Browse, entries().state());
+    rm().addAction()->trigger();
+    EXPECT_EQ("Adding Rec # 1", status(2));
+    EXPECT_FALSE(w->fillInAction()->isEnabled());   // nothing to fill in from
+    EXPECT_EQ("Whippet", panel().breedPick->currentText());
+}
