@@ -61,6 +61,32 @@ void radixSort(std::vector<TextItem>& items)
     }
 }
 
+// Items in [begin, end) are ordered by their key bytes before `from`; runs that agree on
+// all of them are ordered by the next 16 bytes, loaded into the items as numbers, and so
+// on. Comparing numbers held in the items is much cheaper than comparing key bytes that
+// lie scattered in memory, and names entered again and again make long runs.
+void sortTies(TextItem* begin, TextItem* end, int from, const char* keys, int width)
+{
+    for (TextItem* i = begin; i < end;) {
+        TextItem* j = i + 1;
+        while (j < end && j->hi == i->hi && j->lo == i->lo) ++j;
+        if (j - i > 1) {
+            for (TextItem* it = i; it < j; ++it) {
+                const char* key = keys + size_t(it->recNo - 1) * size_t(width) + size_t(from);
+                it->hi = prefixOf(key, width - from);
+                it->lo = width - from > 8 ? prefixOf(key + 8, width - from - 8) : 0;
+            }
+            std::sort(i, j, [](const TextItem& a, const TextItem& b) {
+                if (a.hi != b.hi) return a.hi < b.hi;
+                if (a.lo != b.lo) return a.lo < b.lo;
+                return a.recNo < b.recNo;
+            });
+            if (width > from + 16) sortTies(i, j, from + 16, keys, width);
+        }
+        i = j;
+    }
+}
+
 double cleanNumber(double v)
 {
     return std::isnan(v) ? 0.0 : v; // a NaN would break the ordering
@@ -142,20 +168,7 @@ void TagIndex::sort()
             items[r - 1] = {prefixOf(key, width_), width_ > 8 ? prefixOf(key + 8, width_ - 8) : 0, r};
         }
         if (count > 1) radixSort(items);
-        if (width_ > 16) {
-            const size_t rest = size_t(width_) - 16;
-            for (size_t i = 0; i < items.size();) {
-                size_t j = i + 1;
-                while (j < items.size() && items[j].hi == items[i].hi && items[j].lo == items[i].lo) ++j;
-                if (j - i > 1) {
-                    std::sort(items.begin() + ptrdiff_t(i), items.begin() + ptrdiff_t(j), [&](const TextItem& a, const TextItem& b) {
-                        int c = std::memcmp(textKey(a.recNo) + 16, textKey(b.recNo) + 16, rest);
-                        return c < 0 || (c == 0 && a.recNo < b.recNo);
-                    });
-                }
-                i = j;
-            }
-        }
+        if (width_ > 16) sortTies(items.data(), items.data() + items.size(), 16, textKeys_.data(), width_);
         for (uint32_t i = 0; i < count; ++i) order_[i] = items[i].recNo;
     } else {
         struct Item {
