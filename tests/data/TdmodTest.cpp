@@ -122,9 +122,11 @@ TEST_F(TdmodTest, IndexFilesReadBackByAnotherReader)
 {
     BW_REQUIRE_PROGRAM("index_dump");
     m.dmodCreate(root);
-    m.Dogs.append();
-    m.Dogs.setField("dog", "Rex");
-    m.Dogs.post();
+    for (const char* dog : {"Rex", "abe"}) {
+        m.Dogs.append();
+        m.Dogs.setField("dog", dog);
+        m.Dogs.post();
+    }
     m.Dogs.close();
     m.Open_Dogs();  // built anew from the data
     for (const SharedTable& t : sharedTables()) {
@@ -132,6 +134,11 @@ TEST_F(TdmodTest, IndexFilesReadBackByAnotherReader)
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(indexDumpTags(path(t.index)), expected) << t.index;
     }
+    // The keys as the other reader sees them: upper(dog) (60) + str(recno(),5), record number.
+    const std::string out = bwtest::runCommand("index_dump -n '" + path("indexs/masterdb.mdx") + "' DOGNAME");
+    const std::string abe = "ABE" + std::string(57, ' ') + "    2 2\n";
+    const std::string rex = "REX" + std::string(57, ' ') + "    1 1\n";
+    EXPECT_EQ(out, abe + rex + "Total records: 2\n");
 }
 
 TEST_F(TdmodTest, StartGoesOnNoFurtherWhenAFolderCannotBeMade)
