@@ -268,3 +268,15 @@ TEST_F(TdmodTest, EntriesFileOpensWithItsSixTagsInNameOrder)
     for (m.TzDbf1.first(); !m.TzDbf1.eof(); m.TzDbf1.next()) order.push_back(m.TzDbf1.text("arm"));
     EXPECT_EQ(order, (Strings{"X", "3", "12"}));
 }
+
+TEST_F(TdmodTest, OwnerOrderOfTheDogMasterPutsTheFirstNameRightAfterTheLastName)
+{
+    m.dmodCreate(root);
+    m.Dogs.append();
+    m.Dogs.setField("last", "Lee");
+    m.Dogs.setField("first", "Ann");
+    m.Dogs.post();
+    m.Dogs.setOrder("OWNERNAME");
+    EXPECT_TRUE(m.Dogs.seek("LEEANN"));
+    EXPECT_EQ(m.Dogs.currentKey().substr(0, 6), "LEEANN");
+}
