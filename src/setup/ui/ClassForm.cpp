@@ -40,6 +40,18 @@ QLabel* note(const QString& text, QWidget* parent)
     return l;
 }
 
+// The grid of the library: codes typed into it are stored in capitals too.
+class LibraryModel : public TableModel {
+public:
+    using TableModel::TableModel;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        const QString field = index.isValid() ? columns()[size_t(index.column())].field : QString();
+        const bool code = field == "sex" || field == "allkey" || field == "cat_group";
+        return TableModel::setData(index, code ? QVariant(value.toString().toUpper()) : value, role);
+    }
+};
+
 } // namespace
 
 TClassForm::TClassForm(QWidget* parent) : QDialog(parent)
@@ -168,7 +180,7 @@ TClassForm::TClassForm(QWidget* parent) : QDialog(parent)
     FieldLink::bind(source, allKey_, "allkey", caps);
 
     // Grid.
-    model_ = new TableModel(source,
+    model_ = new LibraryModel(source,
                             {{"section", "Section", Qt::AlignLeft | Qt::AlignVCenter, true, 0},
                              {"classname", "Class Name", Qt::AlignLeft | Qt::AlignVCenter, true, 0},
                              {"sex", "Sex", Qt::AlignLeft | Qt::AlignVCenter, true, 0},

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QToolButton>
 
 namespace bw {
@@ -20,13 +21,22 @@ DateBox::DateBox(QWidget* parent) : QWidget(parent)
     button_->setArrowType(Qt::DownArrow);
     button_->setToolTip(tr("Pick the date from a calendar"));
     button_->setFocusPolicy(Qt::NoFocus);
+    order_ = new QLabel(this);
     row->addWidget(edit_);
     row->addWidget(button_);
+    row->addWidget(order_);
     row->addStretch();
+    setBritish(false);
     setFocusProxy(edit_);
     edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textEdited, this, &DateBox::changed);
     connect(button_, &QToolButton::clicked, this, &DateBox::dropCalendar);
+}
+
+void DateBox::setBritish(bool british)
+{
+    british_ = british;
+    order_->setText(british ? "(dd/mm/yyyy)" : "(mm/dd/yyyy)");
 }
 
 QString DateBox::text() const

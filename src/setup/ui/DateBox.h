@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
 class QToolButton;
 
 namespace bw {
@@ -15,7 +16,8 @@ class DateBox : public QWidget {
 public:
     explicit DateBox(QWidget* parent = nullptr);
 
-    void setBritish(bool british) { british_ = british; }
+    // The order of day and month; the box shows it beside the date.
+    void setBritish(bool british);
     // The text as typed, "" while no digit has been typed.
     QString text() const;
     void setText(const QString& text);
@@ -34,6 +36,7 @@ private:
 
     QLineEdit* edit_;
     QToolButton* button_;
+    QLabel* order_;
     bool british_ = false;
 };
 

@@ -73,11 +73,18 @@ TNewShw::TNewShw(QWidget* parent) : QDialog(parent)
     auto* top = new QHBoxLayout;
     auto* form = new QFormLayout;
     club_ = new QComboBox(this);
+    club_->setMinimumContentsLength(10);
+    club_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     number_ = new QLineEdit(this);
     number_->setMaximumWidth(80);
     date_ = new DateBox(this);
     lastDate_ = new DateBox(this);
-    form->addRow("&Club", club_);
+    auto* clubRow = new QHBoxLayout;
+    clubRow->addWidget(club_);
+    clubRow->addStretch();
+    auto* clubLabel = new QLabel("&Club", this);
+    clubLabel->setBuddy(club_);
+    form->addRow(clubLabel, clubRow);
     form->addRow("Show &Number", number_);
     form->addRow("Show &Date", date_);
     form->addRow("&Last Date", lastDate_);
@@ -104,8 +111,10 @@ TNewShw::TNewShw(QWidget* parent) : QDialog(parent)
     listsLayout->setContentsMargins(0, 0, 0, 0);
     chooser_ = new TwoListChooser(listsPanel_);
     chooser_->setTitles("AVAILABLE CLASSES", "SELECTED CLASSES");
-    // The lines are fixed columns: they line up only in a fixed-pitch font.
+    // The lines are fixed columns: they line up only in a fixed-pitch font, small enough
+    // for a whole line to show in each list.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(8);
     chooser_->availableList()->setFont(fixed);
     chooser_->selectedList()->setFont(fixed);
     listsLayout->addWidget(chooser_);
@@ -149,7 +158,9 @@ void TNewShw::showEvent(QShowEvent* event)
 void TNewShw::openingSteps()
 {
     listsPanel_->hide();
-    for (QPushButton* b : {save_, cancel_, available_, prior_}) b->setEnabled(false);
+    // Cancel stays usable: the "Special Info" note sends the user back through it.
+    for (QPushButton* b : {save_, available_, prior_}) b->setEnabled(false);
+    cancel_->setEnabled(true);
     priorMode_ = classesSaved_ = false;
     instructions_->setText(kStartText);
     adjustSize();

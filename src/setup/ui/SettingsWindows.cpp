@@ -343,12 +343,20 @@ TClubDefaultsForm1::TClubDefaultsForm1(QWidget* parent) : QDialog(parent)
     l->addWidget(new QLabel("Select the Default Breed && Variety for this Club  ", p));
     breed_ = new QComboBox(p);
     l->addWidget(breed_);
+    breedNote_ = new QLabel("The breeds list is empty: add your breeds under Databases > Special Program Data > "
+                            "Breeds && Varieties first, then choose the default breed here.", p);
+    breedNote_->setWordWrap(true);
+    l->addWidget(breedNote_);
     l->addStretch();
 
     p = page(pages_, "Show Sections", l);
     l->addWidget(new QLabel("Available Show Sections", p));
     sections_ = new QListWidget(p);
     l->addWidget(sections_, 1);
+    sectionsNote_ = new QLabel("The sections offered here are those of the classes in the class library: add "
+                               "show sections and classes under Databases > Special Program Data first.", p);
+    sectionsNote_->setWordWrap(true);
+    l->addWidget(sectionsNote_);
 
     p = page(pages_, "Entry Defaults", l);
     agents_ = new QCheckBox("Include HANDLER Names in Data Entry and print in Catalog", p);
@@ -446,6 +454,8 @@ void TClubDefaultsForm1::loadSlot(int slot)
                                 ? -1
                                 : breedNames.indexOf(QString::fromStdString(c.defaultBreed)));
 
+    breedNote_->setVisible(breedNames.isEmpty());
+    sectionsNote_->setVisible(names.isEmpty());
     oneBreed_->button(c.oneBreed ? 1 : 0)->setChecked(true);
     agents_->setChecked(c.useAgents);
     height_->setChecked(c.useHeight);

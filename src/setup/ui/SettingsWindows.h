@@ -104,6 +104,7 @@ private:
     QButtonGroup* oneBreed_;
     QListWidget* sections_;
     QCheckBox *agents_, *height_;
+    QLabel *breedNote_, *sectionsNote_;
     int slot_ = 1;
     int page_ = 0;
     bool loading_ = false;

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 #include "SetupFixture.h"
@@ -43,6 +44,13 @@ TEST(ClassLibraryWindow, StoresCodesInCapitalsAndSwitchesButtons)
     EXPECT_EQ("J901", t.text("allkey"));
     EXPECT_EQ("BJR", t.text("cat_group"));
     EXPECT_EQ("Junior Handling", t.text("classname"));
+
+    // Typed into the grid, codes go into capitals as well.
+    w.toggleGrid();
+    QAbstractItemModel* grid = w.grid()->model();
+    ASSERT_EQ(1, grid->rowCount());
+    EXPECT_TRUE(grid->setData(grid->index(0, 2), "b", Qt::EditRole));
+    EXPECT_EQ("B", t.text("sex"));
 }
 
 TEST(ClassLibraryWindow, OpensInAllkeyOrderWithDeletesHiddenAndFinds)
