@@ -178,7 +178,8 @@ TAddArmForm::TAddArmForm(Tdmod& module, DataSource& entries, QWidget* parent)
     grid_->verticalHeader()->hide();
     for (int c = 0; c < int(model_->columns().size()); ++c)
         grid_->setColumnWidth(c, model_->columns()[size_t(c)].width);
-    grid_->horizontalHeader()->setStretchLastSection(false);
+    // The dog's name takes the width the window gives beyond the other columns.
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (syncing_ || !current.isValid()) return;

@@ -9,12 +9,14 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/OpenShowTest.h"
+#include "entries/ShowLifecycle.h"
 #include "data/ui/DataSource.h"
 #include "data/ui/TableModel.h"
 #include "numbering/ui/NumberingWindows.h"
@@ -247,6 +249,40 @@ TEST_F(ClassCountsWindowTest, CommandNeedsEntriesFirst)
     EXPECT_EQ(m.Catalog.recordCount(), 1u);
     EXPECT_EQ(bw::trim(field(m.ShowClasses, 2, "count")), "1");
     bw::dmod = before;
+}
+
+// Pictures of both windows on a sample installation (brindlewick-cli sample), to look at:
+// BW_SHOTS_DATA=the sample's data folder BW_SHOTS=the folder for the pictures.
+TEST(NumberingScreenshots, OnTheSampleShow)
+{
+    const char* data = std::getenv("BW_SHOTS_DATA");
+    const char* out = std::getenv("BW_SHOTS");
+    if (!data || !out) GTEST_SKIP() << "BW_SHOTS_DATA and BW_SHOTS not set";
+    bwtest::ScriptedPrompter prompter;
+    bw::Tdmod m;
+    m.setPrompter(&prompter);
+    m.dmodCreate(data);
+    m.Read_Preferences();
+    ASSERT_EQ(bw::Open_ExistingShow(m, m.Get_LastShow()), bw::OpenShowResult::Opened);
+    bw::DataSource source(&m.TzDbf1);
+    {
+        bw::TAddArmForm w(m, source);
+        w.resize(1000, 640);
+        w.show();
+        QTest::qWait(50);
+        EXPECT_TRUE(w.grab().save(QString(out) + "/exhibit-numbers.png"));
+        w.grid()->setCurrentIndex(w.grid()->model()->index(3, bw::TAddArmForm::kExhibitColumn));
+        w.hideDeletesButton()->click();
+        QTest::qWait(20);
+        EXPECT_TRUE(w.grab().save(QString(out) + "/exhibit-numbers-hidden.png"));
+        w.CloseClick();
+    }
+    bw::Build_Catalog(m, m.show.clubId, m.show.showNum);
+    bw::TClassCtsForm1 w(m);
+    w.resize(900, 700);
+    w.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(w.grab().save(QString(out) + "/class-counts.png"));
 }
 
 } // namespace
