@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "SampleData.h"
 #include "catalogue/Catalogue.h"
 #include "data/Tdmod.h"
@@ -35,36 +36,8 @@ constexpr size_t kClasses = 3500;
 constexpr const char* kDataVersion = "catalog-generated-1";
 constexpr const char* kEntriesFile = "KCC-00012-14-06-2003.dbf";
 
-// CPU time (user + system) of the work by default, as the table benchmark measures: on
-// a shared machine elapsed time mostly measures the others. BW_BENCH_CLOCK=wall measures
-// elapsed time instead.
-double nowMs()
-{
-    static const bool wall = [] {
-        const char* c = std::getenv("BW_BENCH_CLOCK");
-        return c && std::string(c) == "wall";
-    }();
-    timespec ts{};
-    clock_gettime(wall ? CLOCK_MONOTONIC : CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-template <class F>
-double median(int runs, F&& once)
-{
-    std::vector<double> v;
-    for (int i = 0; i < runs; ++i) v.push_back(once());
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <class F>
-double timed(F&& work)
-{
-    const double start = nowMs();
-    work();
-    return nowMs() - start;
-}
+using bwbench::median;
+using bwbench::timed;
 
 // 3,500 show classes in nine sections: numbers 1..998 taken again and again (a show of
 // several days), the NFC class of each section (999) and junior handling (901).

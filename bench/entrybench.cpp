@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "SampleData.h"
 #include "data/IniFile.h"
 #include "data/Settings.h"
@@ -44,35 +45,8 @@ constexpr size_t kEntries = 25000;
 constexpr const char* kDataVersion = "entries-generated-1";
 constexpr const char* kEntriesFile = "KCC-00012-14-06-2003.dbf";
 
-// CPU time of the work by default, as the other benchmarks measure; BW_BENCH_CLOCK=wall
-// measures elapsed time instead.
-double nowMs()
-{
-    static const bool wall = [] {
-        const char* c = std::getenv("BW_BENCH_CLOCK");
-        return c && std::string(c) == "wall";
-    }();
-    timespec ts{};
-    clock_gettime(wall ? CLOCK_MONOTONIC : CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-template <class F>
-double median(int runs, F&& once)
-{
-    std::vector<double> v;
-    for (int i = 0; i < runs; ++i) v.push_back(once());
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <class F>
-double timed(F&& work)
-{
-    const double start = nowMs();
-    work();
-    return nowMs() - start;
-}
+using bwbench::median;
+using bwbench::timed;
 
 void writeSettings(const fs::path& root)
 {

@@ -24,6 +24,7 @@
 #include "app/HelpForm.h"
 #include "app/Pictures.h"
 #include "app/WindowCommands.h"
+#include "data/Prompter.h"
 #include "data/Settings.h"
 #include "data/Tdmod.h"
 #include "data/Text.h"
@@ -430,7 +431,7 @@ void TBrindlewickMainForm::showEntryPanel(bool on)
     centre_->setCurrentIndex(on ? 1 : 0);
 }
 
-void TBrindlewickMainForm::showError(const std::string& text) { prompter_.Show_Message("Error", "H", text); }
+void TBrindlewickMainForm::showError(const std::string& text) { Show_Error(prompter_, text); }
 
 void TBrindlewickMainForm::focusAction(QAction* action)
 {
