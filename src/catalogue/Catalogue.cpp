@@ -7,6 +7,7 @@
 #include "data/Text.h"
 #include "entries/EntryRules.h"
 #include "print/Utf8.h"
+#include "xbase/FieldValue.h"
 #include "xbase/Table.h"
 
 namespace bw {
@@ -15,17 +16,8 @@ namespace {
 
 constexpr const char* kClassKeyTag = "CLASSKEY";
 
-// The numeric value of a stored N field's text (blank = 0).
-long numberOf(const std::string& text)
-{
-    const std::string t = trim(text);
-    if (t.empty()) return 0;
-    try {
-        return std::stol(t);
-    } catch (...) {
-        return 0;
-    }
-}
+// The value of a stored N field's text, as the table engine reads it (blank = 0).
+long numberOf(const std::string& text) { return long(xbase::fieldvalue::parseNumber(text)); }
 
 // n right-aligned in three characters, as the keys str(classnum,3) write it.
 std::string classKey(long n)

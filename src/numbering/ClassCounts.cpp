@@ -6,21 +6,14 @@
 #include "data/Text.h"
 #include "print/RichDoc.h"
 #include "print/Utf8.h"
+#include "xbase/FieldValue.h"
 
 namespace bw {
 
 namespace {
 
-long numberOf(const std::string& text)
-{
-    const std::string t = trim(text);
-    if (t.empty()) return 0;
-    try {
-        return std::stol(t);
-    } catch (...) {
-        return 0;
-    }
-}
+// The value of a stored N field's text, as the table engine reads it (blank = 0).
+long numberOf(const std::string& text) { return long(xbase::fieldvalue::parseNumber(text)); }
 
 std::string rightAligned(long n, size_t width)
 {
