@@ -237,6 +237,8 @@ void RecordMaintenance::doAdd()
         config_.onAdd();
     else
         t->append();
+    // The controls show the new, blank record, not the one shown before.
+    source_->refresh();
     updateInterface();
 }
 

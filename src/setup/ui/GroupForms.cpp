@@ -381,6 +381,9 @@ TBreedForm::TBreedForm(QWidget* parent) : QDialog(parent)
     c.lastFindText = &lastFind;
     rm_ = new RecordMaintenance(source, dmod->prompter(), c, this);
 
+    // A breed is changed only after Add or Edit: typing a new name into the box must not
+    // overwrite the breed shown.
+    source->setAutoEdit(false);
     RecordShell shell = makeRecordShell(this, *rm_);
     auto* closeAction = new QAction("C&lose", this);
     connect(closeAction, &QAction::triggered, this, &QDialog::accept);
@@ -443,6 +446,7 @@ TBreedForm::TBreedForm(QWidget* parent) : QDialog(parent)
 
 TBreedForm::~TBreedForm()
 {
+    dmodSources->dsBreed.setAutoEdit(true);
     releaseTable(rm_, dmodSources->dsBreed.table(), "BREEDNAME");
 }
 

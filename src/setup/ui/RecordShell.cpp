@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -35,6 +36,9 @@ RecordShell makeRecordShell(QDialog* window, RecordMaintenance& rm)
     s.status->addPermanentWidget(rm.recordLabel());
     s.status->addPermanentWidget(rm.orderLabel());
     outer->addWidget(s.status);
+    // Tool-bar buttons answer to their underlined letter as menu items do (Alt+A adds).
+    for (QAction* a : {rm.addAction(), rm.editAction(), rm.deleteAction(), rm.saveAction(), rm.cancelAction()})
+        if (a->shortcut().isEmpty()) a->setShortcut(QKeySequence::mnemonic(a->text()));
     return s;
 }
 

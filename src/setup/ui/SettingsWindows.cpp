@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -108,6 +109,22 @@ protected:
     }
 };
 
+// A box still showing "Unknown" has its text selected when clicked into, so that what
+// the user types replaces it (Tab into a box selects it anyway).
+class SelectUnknownFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && event->type() == QEvent::FocusIn && edit->text() == ini::kUnknown)
+            QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+        return false;
+    }
+};
+
 QWidget* page(QTabWidget* pages, const QString& title, QVBoxLayout*& layout)
 {
     auto* w = new QWidget(pages);
@@ -133,6 +150,7 @@ TGeneralDefaultsForm::TGeneralDefaultsForm(QWidget* parent) : QDialog(parent)
     QWidget* p = page(pages_, "Secretary Info", l);
     auto* form = new QFormLayout;
     auto* caps = new AutoCapsFilter(this);
+    auto* unknown = new SelectUnknownFilter(this);
     const char* labels[] = {"Secretary's Name", "Address1", "Address2", "Address3", "Address4",
                             "Postal Code", "Phone Number", "Email Address"};
     for (int i = 0; i < 8; ++i) {
@@ -140,6 +158,7 @@ TGeneralDefaultsForm::TGeneralDefaultsForm(QWidget* parent) : QDialog(parent)
         secretary_.push_back(e);
         form->addRow(labels[i], e);
         if (i <= 4) e->installEventFilter(caps);
+        e->installEventFilter(unknown);
         connect(e, &QLineEdit::textChanged, this, [this] { changed(); refreshSecretaryLine(); });
     }
     secretary_[5]->installEventFilter(new CapitalsFilter(this));
@@ -151,6 +170,7 @@ TGeneralDefaultsForm::TGeneralDefaultsForm(QWidget* parent) : QDialog(parent)
     sex_ = radioGroup("Sex Format", {"Dog / Bitch", "Male / Female", "Macho / Hembra"}, l, p);
     auto* countryForm = new QFormLayout;
     country_ = new QLineEdit(p);
+    country_->installEventFilter(unknown);
     countryForm->addRow("Default Country", country_);
     l->addLayout(countryForm);
     l->addStretch();
@@ -312,6 +332,7 @@ TClubDefaultsForm1::TClubDefaultsForm1(QWidget* parent) : QDialog(parent)
     QWidget* p = page(pages_, "Club Name", l);
     auto* form = new QFormLayout;
     name_ = new QLineEdit(p);
+    name_->installEventFilter(new SelectUnknownFilter(this));
     code_ = new QLineEdit(p);
     code_->setMaximumWidth(120);
     code_->installEventFilter(new CapitalsFilter(this));
@@ -340,11 +361,11 @@ TClubDefaultsForm1::TClubDefaultsForm1(QWidget* parent) : QDialog(parent)
     oneLayout->addWidget(no);
     oneLayout->addStretch();
     l->addWidget(one);
-    l->addWidget(new QLabel("Select the Default Breed && Variety for this Club  ", p));
+    l->addWidget(new QLabel("Select the Default Breed & Variety for this Club  ", p));
     breed_ = new QComboBox(p);
     l->addWidget(breed_);
     breedNote_ = new QLabel("The breeds list is empty: add your breeds under Databases > Special Program Data > "
-                            "Breeds && Varieties first, then choose the default breed here.", p);
+                            "Breeds & Varieties first, then choose the default breed here.", p);
     breedNote_->setWordWrap(true);
     l->addWidget(breedNote_);
     l->addStretch();

@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "SetupFixture.h"
@@ -67,6 +69,19 @@ TEST(BreedsWindow, FindOffersThirtyCharactersAndSaysWhatWasMissed)
     EXPECT_TRUE(w.maintenance()->saveAction()->isEnabled());
     w.maintenance()->doCancel();
     EXPECT_FALSE(w.maintenance()->saveAction()->isEnabled());
+
+    // Typing while browsing does not overwrite the breed shown; Add then typing adds one.
+    QTest::keyClicks(w.breedEdit(), "Poodle");
+    EXPECT_EQ(xbase::TableState::Browse, app.module.Breeds.state());
+    EXPECT_EQ("Golden Retriever", app.module.Breeds.text("breed_name"));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.breedEdit(), Qt::Key_A, Qt::AltModifier);  // the Add button's letter
+    QTest::keyClicks(w.breedEdit(), "Poodle");
+    w.maintenance()->doSave();
+    EXPECT_EQ(4u, app.module.Breeds.recordCount());
+    EXPECT_EQ("Poodle", app.module.Breeds.text("breed_name"));
 }
 
 TEST(CatalogGroupsWindow, FindsByCodeInCapitals)

@@ -185,3 +185,11 @@ TEST(RecordMaintenance, HideDeletesCaptionNamesNextAction)
     f.rm->doHideDeletes();
     EXPECT_EQ("Hide Deletes", f.rm->hideDeletesAction()->text());
 }
+
+TEST(RecordMaintenance, AddShowsTheNewBlankRecord)
+{
+    Fixture f({{1, "Smith"}});
+    EXPECT_EQ("Smith", f.lastEdit->text());
+    f.rm->doAdd();
+    EXPECT_EQ("", f.lastEdit->text());
+}
