@@ -23,5 +23,9 @@ struct Command {
 
 int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 extern const char* const kDumpHelp;
+int runNumber(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const kNumberHelp;
+int runCounts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const kCountsHelp;
 
 } // namespace bwcli

@@ -12,6 +12,10 @@ namespace {
 
 const bwcli::Command kCommands[] = {
     {"dump", "[--header] FILE.dbf", "print a dBase table, one line per record", bwcli::kDumpHelp, bwcli::runDump},
+    {"number", "--data DIR [--show FILE] [--start N] [--order NAME]", "give a show's entries their exhibit numbers",
+     bwcli::kNumberHelp, bwcli::runNumber},
+    {"counts", "--data DIR [--show FILE] [--rtf FILE]", "compile a show's catalogue and print its class counts",
+     bwcli::kCountsHelp, bwcli::runCounts},
 };
 
 void overview(std::ostream& out)
