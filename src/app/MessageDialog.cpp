@@ -1,6 +1,8 @@
 #include "app/MessageDialog.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdlib>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +25,22 @@ std::function<void(MessageSound)>& soundPlayer()
     static std::function<void(MessageSound)> player;
     return player;
 }
+
+#ifdef BW_HAVE_CANBERRA
+// Whether an event sound can be heard at all: a sound server or a sound device. Without
+// either, libcanberra only fills standard error with the sound library's complaints.
+bool soundDeviceLikely()
+{
+    if (std::getenv("PULSE_SERVER")) return true;
+    if (const char* run = std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string dir(run);
+        if (QFileInfo::exists(QString::fromStdString(dir + "/pulse/native")) ||
+            QFileInfo::exists(QString::fromStdString(dir + "/pipewire-0")))
+            return true;
+    }
+    return QFileInfo::exists("/dev/snd");
+}
+#endif
 
 QIcon iconOf(MessageIcon icon, const QStyle* style)
 {
@@ -185,6 +203,7 @@ void playMessageSound(MessageSound sound)
 #ifdef BW_HAVE_CANBERRA
     static ca_context* context = [] {
         ca_context* c = nullptr;
+        if (!soundDeviceLikely()) return static_cast<ca_context*>(nullptr);
         if (ca_context_create(&c) != CA_SUCCESS) return static_cast<ca_context*>(nullptr);
         return c;
     }();
