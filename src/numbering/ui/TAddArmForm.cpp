@@ -59,6 +59,8 @@ public:
 
     bool setData(const QModelIndex& index, const QVariant& value, int role) override
     {
+        // An editor closed without a change writes nothing (and reloads nothing).
+        if (role == Qt::EditRole && value.toString() == data(index, Qt::EditRole).toString()) return true;
         bool saved = false;
         {
             const QSignalBlocker still(source_);
@@ -191,6 +193,9 @@ TAddArmForm::TAddArmForm(Tdmod& module, DataSource& entries, QWidget* parent)
     // afresh: the editor, whose number is saved by then, is closed first, and the
     // current cell is put back on the table's record afterwards.
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        // Taking the focus from the editor lets it hand its text over while the view
+        // still knows it.
+        if (grid_->focusWidget() && grid_->focusWidget() != grid_) grid_->setFocus();
         const QModelIndex current = grid_->currentIndex();
         if (QWidget* editor = current.isValid() ? grid_->indexWidget(current) : nullptr)
             QMetaObject::invokeMethod(grid_, "closeEditor", Q_ARG(QWidget*, editor),
