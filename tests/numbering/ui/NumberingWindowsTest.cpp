@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "app/DmodSources.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/OpenShowTest.h"
 #include "entries/ShowLifecycle.h"
@@ -192,6 +193,27 @@ TEST_F(ExhibitWindowTest, TypingAnExhibitNumberInTheGridSavesIt)
     line->setText("55");
     w->CloseClick();
     EXPECT_EQ(arm(3), "55");
+}
+
+TEST_F(ExhibitWindowTest, OpensFromTheMainMenuOnTheProgramsEntries)
+{
+    bw::Tdmod* before = bw::dmod;
+    bw::dmod = &m;
+    bw::DmodSources sources(m);
+    bw::dmodSources = &sources;
+    QTimer::singleShot(0, [] {
+        auto* w = qobject_cast<bw::TAddArmForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->model()->rowCount(), 4);
+        w->autoAssignButton()->click();
+        w->CloseClick();
+    });
+    prompter.press('Y');
+    bw::openExhibitNumbersWindow(nullptr);
+    EXPECT_EQ(arms(), (Strings{"103", "102", "", "101"}));
+    EXPECT_EQ(m.TzDbf1.currentTag(), "NAME");
+    bw::dmodSources = nullptr;
+    bw::dmod = before;
 }
 
 class ClassCountsWindowTest : public bwtest::OpenShowTest {
