@@ -228,7 +228,14 @@ bool Get_Also_Classes(Tdmod& m, uint32_t recNo, std::string& also)
     return true;
 }
 
-bool Class_Shows_Sex(Tdmod& m, int classNum)
+namespace {
+
+// Walks the show classes in stored order and looks up the library key of each class
+// whose number is wanted; decide(number, sex) is told each one the library knows, and
+// its answer ends the walk when true. The library keeps its order and record for
+// whoever shows it.
+template <class Wants, class Decide>
+void walkClassSexes(Tdmod& m, Wants&& wants, Decide&& decide)
 {
     openShowClasses(m);
     m.Open_AllClasses();
@@ -236,22 +243,50 @@ bool Class_Shows_Sex(Tdmod& m, int classNum)
     xbase::Table& library = m.AllClasses;
     const int numField = classes.fieldNumber("classnum");
     const int keyField = classes.fieldNumber("allkey");
-
-    // The library keeps its order and record for whoever shows it.
     const std::string order = library.currentTag();
     const uint32_t at = library.recNo();
     library.setOrder("SRTKEY");
-    bool result = true;
     for (uint32_t r = 1; r <= classes.recordCount(); ++r) {
-        if (numberOf(classes.peek(numField, r)) != classNum) continue;
-        if (library.seek(upperAscii(classes.peek(keyField, r)))) {
-            result = trimRight(library.fieldText("sex")).empty();
-            break;
-        }
+        const long n = numberOf(classes.peek(numField, r));
+        if (!wants(n)) continue;
+        if (library.seek(upperAscii(classes.peek(keyField, r))) && decide(n, library.fieldText("sex"))) break;
     }
     library.setOrder(order);
     if (at != 0) library.go(at);
+}
+
+// A library class open to both sexes has no sex.
+bool openToBothSexes(const std::string& sex) { return trimRight(sex).empty(); }
+
+} // namespace
+
+bool Class_Shows_Sex(Tdmod& m, int classNum)
+{
+    bool result = true;
+    walkClassSexes(
+        m, [&](long n) { return n == classNum; },
+        [&](long, const std::string& sex) {
+            result = openToBothSexes(sex);
+            return true;
+        });
     return result;
+}
+
+ClassSexes::ClassSexes(Tdmod& m)
+{
+    // The first class of a number that the library knows decides it.
+    walkClassSexes(
+        m, [this](long n) { return !decided_.count(n); },
+        [this](long n, const std::string& sex) {
+            decided_.emplace(n, openToBothSexes(sex));
+            return false;
+        });
+}
+
+bool ClassSexes::showsSex(long classNum) const
+{
+    const auto it = decided_.find(classNum);
+    return it == decided_.end() || it->second;
 }
 
 void Wrap_Text(std::string_view text, int width, std::string& line, std::string& rest)

@@ -40,6 +40,17 @@ bool Get_Also_Classes(Tdmod& m, uint32_t recNo, std::string& also);
 // the library knows none of them.
 bool Class_Shows_Sex(Tdmod& m, int classNum);
 
+// Class_Shows_Sex for every class of the show at once: one walk of the show class file
+// and one library lookup per class, for writers that ask for many classes.
+class ClassSexes {
+public:
+    explicit ClassSexes(Tdmod& m);
+    bool showsSex(long classNum) const;
+
+private:
+    std::unordered_map<long, bool> decided_;  // classes the library knows
+};
+
 // Splits off the first line of at most width characters, broken after a blank, ",", "-"
 // or "." (a second break character right after it is dropped). A text shorter than width
 // is the line itself; one with no break character is cut at width.

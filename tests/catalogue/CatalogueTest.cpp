@@ -188,11 +188,14 @@ TEST_F(CatalogueTest, ClassShowsSexFromTheLibrary)
     addClass(12, "Special", "Breed", "BR", "Z999");
     addClass(13, "Mixed", "Breed", "BR", "Z998");
     addClass(13, "Mixed", "Breed", "BR", "A002");  // the first one the library knows counts
-    EXPECT_TRUE(bw::Class_Shows_Sex(m, 10));
-    EXPECT_FALSE(bw::Class_Shows_Sex(m, 11));
-    EXPECT_TRUE(bw::Class_Shows_Sex(m, 12));   // not in the library
-    EXPECT_TRUE(bw::Class_Shows_Sex(m, 77));   // not a class of the show
-    EXPECT_FALSE(bw::Class_Shows_Sex(m, 13));
+    const bw::ClassSexes all(m);
+    const std::pair<int, bool> cases[] = {
+        {10, true}, {11, false}, {12, true} /* not in the library */, {77, true} /* not a class of the show */,
+        {13, false}};
+    for (const auto& [n, shows] : cases) {
+        EXPECT_EQ(bw::Class_Shows_Sex(m, n), shows) << n;
+        EXPECT_EQ(all.showsSex(n), shows) << n;
+    }
 }
 
 TEST(WrapText, BreaksAfterTheLastBreakCharacterWithinTheWidth)
