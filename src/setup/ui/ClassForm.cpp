@@ -206,6 +206,9 @@ TClassForm::TClassForm(QWidget* parent) : QDialog(parent)
     connect(rm_->hideDeletesAction(), &QAction::triggered, this, [this] { model_->reload(); refreshPreview(); });
     connect(rm_->packAction(), &QAction::triggered, this, [this] { model_->reload(); });
 
+    // After Add or Edit the typing starts in the first box.
+    for (QAction* a : {rm_->addAction(), rm_->editAction()})
+        connect(a, &QAction::triggered, this, [this] { sectionPick_->setFocus(); });
     installRecordKeys(this, *rm_);
 
     // Activation: panels in front, deleted records hidden, allkey order, first record.

@@ -151,6 +151,8 @@ TSectionForm::TSectionForm(QWidget* parent) : QDialog(parent)
     rm_->setEditPanel(panel);
     FieldLink::bind(source, name_, "name");
     connect(format_, &QButtonGroup::idClicked, this, &TSectionForm::formatClicked);
+    for (QAction* a : {rm_->addAction(), rm_->editAction()})
+        connect(a, &QAction::triggered, this, [this] { name_->setFocus(); });
 
     samples_ = new QGroupBox("Catalog Format Samples   ", this);
     auto* sl = new QHBoxLayout(samples_);
@@ -306,6 +308,8 @@ TCatGroupForm::TCatGroupForm(QWidget* parent) : QDialog(parent)
     FieldLink::Options caps;
     caps.keyFilter = &FieldLink::capitals;
     FieldLink::bind(source, code_, "cat_group", caps);
+    for (QAction* a : {rm_->addAction(), rm_->editAction()})
+        connect(a, &QAction::triggered, this, [this] { code_->setFocus(); });
 
     model_ = new TableModel(source,
                             {{"cat_group", "Code", kLeft, true, 0},

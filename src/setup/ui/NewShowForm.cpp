@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -242,7 +243,14 @@ void TNewShw::growToLists()
     listsPanel_->show();
     available_->setEnabled(false);
     prior_->setEnabled(false);
-    resize(std::max(width(), 1240), std::max(height(), 720));
+    // Grown to show both lists, but kept on the screen: Save must stay within reach.
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    resize(std::min(std::max(width(), 1240), screenArea.width() - 20),
+           std::min(std::max(height(), 720), screenArea.height() - 40));
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.x(), screenArea.left(), std::max(screenArea.left(), screenArea.right() - frame.width()));
+    const int y = std::clamp(frame.y(), screenArea.top(), std::max(screenArea.top(), screenArea.bottom() - frame.height()));
+    move(x, y);
 }
 
 void TNewShw::showAvailableClasses()
