@@ -106,18 +106,19 @@ std::string secretaryLine(const GeneralSettings& s)
 
 ClubSlotSettings readClubSlot(const IniFile& f, int slot)
 {
+    // The keys as the entry window reads them, with this window's own defaults where a
+    // key is missing.
     const std::string sec = clubSection(slot);
+    const ClubSettings read = readClub(f, slot);
     ClubSlotSettings c;
     c.tabCaption = f.readString(kClubInfo, std::to_string(slot), "Club" + std::to_string(slot));
-    c.clubName = f.readString(sec, kClubName, kUnknown);
-    c.clubId = upperAscii(f.readString(sec, kClubID, kClubIDSettingsDefault));
-    c.defaultBreed = f.readString(sec, kDefaultBreed, kUnknown);
-    c.oneBreed = f.readBool(sec, kOneBreed, false);
-    c.useAgents = f.readBool(sec, kUseAgents, true);
-    c.useHeight = f.readBool(sec, kUseHeight, false);
-    long n = f.readInteger(sec, kNumberOfSections, 0);
-    for (long k = 1; k <= n && k <= 1000; ++k)
-        c.sections.push_back(f.readString(sec, sectionKey(static_cast<int>(k)), kUnknown));
+    c.clubName = read.clubName;
+    c.clubId = upperAscii(f.valueExists(sec, kClubID) ? read.clubId : kClubIDSettingsDefault);
+    c.defaultBreed = read.defaultBreed;
+    c.oneBreed = read.oneBreed;
+    c.useAgents = f.valueExists(sec, kUseAgents) ? read.useAgents : true;
+    c.useHeight = read.useHeight;
+    c.sections = read.sections;
     return c;
 }
 

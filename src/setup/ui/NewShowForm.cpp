@@ -21,6 +21,7 @@
 #include "data/Text.h"
 #include "setup/SettingsForms.h"
 #include "setup/ShowSetup.h"
+#include "setup/ui/ClassLists.h"
 #include "setup/ui/DateBox.h"
 #include "setup/ui/Notices.h"
 #include "setup/ui/SetupWindows.h"
@@ -44,13 +45,6 @@ const char* const kChooseText =
     "highlight the class and use the buttons between the boxes.   Classes may also be moved up or down by\n"
     "dragging within the boxes to get the correct order for your catalogue.\n"
     "           Class Numbers will be automatically assigned after you click SAVE.";
-
-QStringList toQt(const std::vector<std::string>& lines)
-{
-    QStringList out;
-    for (const std::string& l : lines) out << QString::fromStdString(l);
-    return out;
-}
 
 } // namespace
 
@@ -226,11 +220,7 @@ void TNewShw::fillAvailable()
 {
     std::set<std::string> leaveOut;
     if (priorMode_) {
-        leaveOut = setup::allKeysOf([this] {
-            std::vector<std::string> v;
-            for (const QString& s : chooser_->selected()) v.push_back(s.toStdString());
-            return v;
-        }());
+        leaveOut = setup::allKeysOf(fromQt(chooser_->selected()));
     } else {
         chooser_->setSelected({});
     }
@@ -280,7 +270,7 @@ void TNewShw::save()
     rq.dateText = date_->text().toStdString();
     rq.lastDateText = lastDate_->text().toStdString();
     rq.dateFormat = british_ ? DateFormat::British : DateFormat::American;
-    for (const QString& s : chooser_->selected()) rq.lines.push_back(s.toStdString());
+    rq.lines = fromQt(chooser_->selected());
 
     setup::NewShowResult result;
     try {

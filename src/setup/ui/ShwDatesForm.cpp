@@ -22,6 +22,7 @@
 #include "data/ui/FieldLink.h"
 #include "setup/ClassLines.h"
 #include "setup/ShowSetup.h"
+#include "setup/ui/ClassLists.h"
 #include "setup/ui/CodeListForms.h"
 #include "setup/ui/Notices.h"
 #include "setup/ui/RecordShell.h"
@@ -37,13 +38,6 @@ const char* const kChangeText =
     "or highlight the class and use the buttons between the boxes.   Classes may also be moved up or \n"
     "down by dragging within the boxes to get the correct order for your catalogue.   Class Numbers will \n"
     "be automatically re-assigned after you click SAVE ";
-
-QStringList toQt(const std::vector<std::string>& lines)
-{
-    QStringList out;
-    for (const std::string& l : lines) out << QString::fromStdString(l);
-    return out;
-}
 
 } // namespace
 
@@ -217,8 +211,7 @@ void TShwDatesForm1::changeSelectedClasses()
 void TShwDatesForm1::saveClasses()
 {
     xbase::Table* t = dmodSources->dsShowDate.table();
-    std::vector<std::string> lines;
-    for (const QString& s : chooser_->selected()) lines.push_back(s.toStdString());
+    const std::vector<std::string> lines = fromQt(chooser_->selected());
     try {
         if (t->state() != xbase::TableState::Browse) t->post();
         setup::WriteShowClasses(*dmod, club_, showNum_, lines, 1);

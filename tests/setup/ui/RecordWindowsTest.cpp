@@ -44,11 +44,7 @@ TEST(SectionsWindow, FormatChoiceOnlyWhileEditing)
 TEST(BreedsWindow, FindOffersThirtyCharactersAndSaysWhatWasMissed)
 {
     setuptest::App app;
-    for (const char* b : {"Whippet", "Golden Retriever", "Beagle"}) {
-        app.module.Breeds.append();
-        app.module.Breeds.setField("breed_name", b);
-        app.module.Breeds.post();
-    }
+    app.addRecords(app.module.Breeds, "breed_name", {"Whippet", "Golden Retriever", "Beagle"});
     bw::TBreedForm::lastFind.clear();
     bw::TBreedForm w;
     EXPECT_EQ("Beagle", app.module.Breeds.text("breed_name"));
@@ -87,11 +83,7 @@ TEST(BreedsWindow, FindOffersThirtyCharactersAndSaysWhatWasMissed)
 TEST(CatalogGroupsWindow, FindsByCodeInCapitals)
 {
     setuptest::App app;
-    for (const char* code : {"NFC", "BR1", "AG1"}) {
-        app.module.CatGroups.append();
-        app.module.CatGroups.setField("cat_group", code);
-        app.module.CatGroups.post();
-    }
+    app.addRecords(app.module.CatGroups, "cat_group", {"NFC", "BR1", "AG1"});
     bw::TCatGroupForm::lastFind.clear();
     bw::TCatGroupForm w;
     EXPECT_EQ("AG1", app.module.CatGroups.text("cat_group"));

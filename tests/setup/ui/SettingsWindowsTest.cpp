@@ -129,11 +129,7 @@ TEST(ClubSettingsWindow, RefusesACodeThatCannotNameAFile)
 TEST(ClubSettingsWindow, DefaultBreedFromTheBreedsTable)
 {
     setuptest::App app;
-    for (const char* b : {"Whippet", "Beagle", ""}) {
-        app.module.Breeds.append();
-        app.module.Breeds.setField("breed_name", b);
-        app.module.Breeds.post();
-    }
+    app.addRecords(app.module.Breeds, "breed_name", {"Whippet", "Beagle", ""});
     app.ini("Club1-Info", "DefaultBreed", "Whippet");
     bw::TClubDefaultsForm1 w;
     ASSERT_EQ(2, w.breedPick()->count());

@@ -42,6 +42,16 @@ struct App {
     }
     bw::IniFile settings() const { return bw::IniFile(module.SettingsPath()); }
 
+    // One record per value into one field of a table.
+    static void addRecords(xbase::Table& t, const char* field, std::initializer_list<const char*> values)
+    {
+        for (const char* v : values) {
+            t.append();
+            t.setField(field, v);
+            t.post();
+        }
+    }
+
     void addClass(const std::string& section, const std::string& name, const std::string& group,
                   const std::string& key)
     {
