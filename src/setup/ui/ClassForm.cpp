@@ -112,7 +112,15 @@ TClassForm::TClassForm(QWidget* parent) : QDialog(parent)
     view->addAction(rm_->hideDeletesAction());
     rm_->fillIndexMenu(shell.menu->addMenu("&Index"));
     QMenu* reports = shell.menu->addMenu("&Reports");
-    reports->addAction("List of Codes", this, [this] { openClassCodeList(this, false); });
+    reports->addAction("List of Codes", this, [this] {
+        openClassCodeList(this, false);
+        // The list may have shown or hidden the deleted classes: follow it.
+        const bool hidden = dmod->AllClasses.hideDeleted();
+        rm_->hideDeletesAction()->setText(hidden ? "S&how Deletes" : "Hide Deletes");
+        dmodSources->dsAllClass.refresh();
+        model_->reload();
+        refreshPreview();
+    });
     QMenu* tasks = shell.menu->addMenu("&Tasks");
     tasks->addAction(rm_->packAction());
     QMenu* help = shell.menu->addMenu("&Help");
