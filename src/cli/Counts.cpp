@@ -45,10 +45,7 @@ int runCounts(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return kExitUsage;
     }
 
-    try {
-        StreamPrompter prompter(err);
-        bw::Tdmod m;
-        if (!openShow(m, show, prompter, err)) return kExitFailed;
+    return runOnShow("counts", show, err, [&](bw::Tdmod& m) {
         if (m.TzDbf1.recordCount() == 0) {
             m.prompter().Message_Box(bw::BoxKind::Information, "", "You need some entries first!");
             return kExitFailed;
@@ -62,11 +59,8 @@ int runCounts(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << "brindlewick-cli counts: " << error << "\n";
             return kExitFailed;
         }
-    } catch (const std::exception& e) {
-        err << "brindlewick-cli counts: " << e.what() << "\n";
-        return kExitFailed;
-    }
-    return kExitOk;
+        return kExitOk;
+    });
 }
 
 } // namespace bwcli

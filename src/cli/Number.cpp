@@ -51,21 +51,15 @@ int runNumber(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return kExitUsage;
     }
 
-    try {
-        StreamPrompter prompter(err);
-        bw::Tdmod m;
-        if (!openShow(m, show, prompter, err)) return kExitFailed;
+    return runOnShow("number", show, err, [&](bw::Tdmod& m) {
         const int first = bw::Lenient_Int(start);
         m.TzDbf1.setOrder(order->tag);
         const int given = bw::AssignExhibitNumbers(m.TzDbf1, first);
         out << "Numbered " << given << (given == 1 ? " exhibit" : " exhibits");
         if (given > 0) out << " from " << bw::exhibitNumberText(first) << " to " << bw::exhibitNumberText(first + given - 1);
         out << " in the order " << order->menuText << ".\n";
-    } catch (const std::exception& e) {
-        err << "brindlewick-cli number: " << e.what() << "\n";
-        return kExitFailed;
-    }
-    return kExitOk;
+        return kExitOk;
+    });
 }
 
 } // namespace bwcli

@@ -1,6 +1,8 @@
 // The commands that work on one show of a data folder: its options and its opening.
 #include "cli/ShowCommand.h"
 
+#include "cli/Command.h"
+
 #include <filesystem>
 
 #include "data/DataRoot.h"
@@ -38,6 +40,20 @@ bool openShow(bw::Tdmod& m, const ShowOptions& options, bw::Prompter& prompter, 
     }
     m.Read_Preferences();
     return bw::Open_ExistingShow(m, path) == bw::OpenShowResult::Opened;
+}
+
+int runOnShow(const char* command, const ShowOptions& options, std::ostream& err,
+              const std::function<int(bw::Tdmod&)>& work)
+{
+    try {
+        StreamPrompter prompter(err);
+        bw::Tdmod m;
+        if (!openShow(m, options, prompter, err)) return kExitFailed;
+        return work(m);
+    } catch (const std::exception& e) {
+        err << "brindlewick-cli " << command << ": " << e.what() << "\n";
+        return kExitFailed;
+    }
 }
 
 StreamPrompter::StreamPrompter(std::ostream& out) : out_(out) {}

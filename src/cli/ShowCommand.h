@@ -4,6 +4,7 @@
 // opening the show as the program opens it, and a prompter that writes the program's
 // messages to a stream and answers every question with its first button.
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ bool takeShowOption(const std::vector<std::string>& args, size_t& i, ShowOptions
 // looked for in shows/). False, with the reason written to err or told through the
 // prompter, when there is no show to open or it cannot be opened.
 bool openShow(bw::Tdmod& m, const ShowOptions& options, bw::Prompter& prompter, std::ostream& err);
+
+// Opens the show (its messages written to err) and runs work on the data module; the
+// exit status is work's, or kExitFailed when the show cannot be opened or an error ends
+// the work (written to err after the command's name).
+int runOnShow(const char* command, const ShowOptions& options, std::ostream& err,
+              const std::function<int(bw::Tdmod&)>& work);
 
 class StreamPrompter : public bw::SilentPrompter {
 public:
