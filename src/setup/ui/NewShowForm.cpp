@@ -282,7 +282,6 @@ void TNewShw::save()
     switch (result.status) {
     case setup::NewShowResult::Status::Refused:
         dmod->prompter().Show_Message(result.caption, result.icon, result.message);
-        if (rq.lines.empty()) return;
         return;
     case setup::NewShowResult::Status::NoDate:
         break;
