@@ -130,19 +130,25 @@ void Tdmod::Open_ShowTemplate()
     }
 }
 
+std::string Tdmod::perShowFile(const TableLayout& layout, const std::string& clubId,
+                               const std::string& nnnnn) const
+{
+    return findFile(CatDataPath, clubId + nnnnn + layout.fileName);
+}
+
 std::string Tdmod::ShowClasses_Path(const std::string& clubId, const std::string& nnnnn) const
 {
-    return findFile(CatDataPath, clubId + nnnnn + layouts::ShowClasses().fileName);
+    return perShowFile(layouts::ShowClasses(), clubId, nnnnn);
 }
 
 std::string Tdmod::ShwJudges_Path(const std::string& clubId, const std::string& nnnnn) const
 {
-    return findFile(CatDataPath, clubId + nnnnn + layouts::ShwJudges().fileName);
+    return perShowFile(layouts::ShwJudges(), clubId, nnnnn);
 }
 
 std::string Tdmod::Catalog_Path(const std::string& clubId, const std::string& nnnnn) const
 {
-    return findFile(CatDataPath, clubId + nnnnn + layouts::Catalog().fileName);
+    return perShowFile(layouts::Catalog(), clubId, nnnnn);
 }
 
 std::string Tdmod::Mail_Path(const std::string& clubId) const
@@ -166,50 +172,45 @@ std::string Tdmod::Entries_Path(const std::string& fileKey) const
     return findFile(ShowsPath, fileKey + ".dbf");
 }
 
-namespace {
-void requireShow(const std::string& clubId, const std::string& nnnnn)
+// The per-show tables live in catdata/ as club ID + NNNNN + their suffix; both parts of
+// the name come from the user and are checked before any file is touched.
+void Tdmod::openPerShow(xbase::Table& table, const TableLayout& layout, const std::string& clubId,
+                        const std::string& nnnnn)
 {
+    if (table.isOpen()) return;
     requireSafeName("club ID", clubId);
     requireSafeName("show number", nnnnn);
+    ensureFolder(CatDataPath);
+    const std::string path = perShowFile(layout, clubId, nnnnn);
+    if (&table == &Catalog) {
+        std::error_code ec;
+        if (!fs::exists(path, ec)) {
+            // A show's first catalogue takes its structure from the template.
+            ensureFolder(PgmDataPath);
+            Catalog.setFileName(findFile(PgmDataPath, layouts::CatalogTemplate().fileName));
+            Catalog.setExclusive(true);
+            Catalog.open();
+            Catalog.copyStructure(path);
+            Catalog.close();
+        }
+    }
+    openTable(table, layout, path, indexPath(clubId + nnnnn + layout.indexName));
 }
-} // namespace
 
 void Tdmod::Open_ShowClasses(const std::string& clubId, const std::string& nnnnn)
 {
-    if (ShowClasses.isOpen()) return;
-    requireShow(clubId, nnnnn);
-    ensureFolder(CatDataPath);
-    openTable(ShowClasses, layouts::ShowClasses(), ShowClasses_Path(clubId, nnnnn),
-              indexPath(clubId + nnnnn + layouts::ShowClasses().indexName));
+    openPerShow(ShowClasses, layouts::ShowClasses(), clubId, nnnnn);
 }
 
 void Tdmod::Open_ShwJudges(const std::string& clubId, const std::string& nnnnn)
 {
-    if (ShwJudges.isOpen()) return;
-    requireShow(clubId, nnnnn);
-    ensureFolder(CatDataPath);
-    openTable(ShwJudges, layouts::ShwJudges(), ShwJudges_Path(clubId, nnnnn),
-              indexPath(clubId + nnnnn + layouts::ShwJudges().indexName));
+    openPerShow(ShwJudges, layouts::ShwJudges(), clubId, nnnnn);
 }
 
 void Tdmod::Open_Catalog(const std::string& clubId, const std::string& nnnnn)
 {
-    if (Catalog.isOpen()) return;
-    requireShow(clubId, nnnnn);
-    // Callers open the show's classes first, which makes catdata/; make sure anyway.
-    ensureFolder(CatDataPath);
-    const std::string path = Catalog_Path(clubId, nnnnn);
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        // A show's first catalogue takes its structure from the template.
-        ensureFolder(PgmDataPath);
-        Catalog.setFileName(findFile(PgmDataPath, layouts::CatalogTemplate().fileName));
-        Catalog.setExclusive(true);
-        Catalog.open();
-        Catalog.copyStructure(path);
-        Catalog.close();
-    }
-    openTable(Catalog, layouts::Catalog(), path, indexPath(clubId + nnnnn + layouts::Catalog().indexName));
+    // Callers open the show's classes first, which makes catdata/; it is made anyway.
+    openPerShow(Catalog, layouts::Catalog(), clubId, nnnnn);
 }
 
 void Tdmod::Open_Mail(const std::string& clubId)

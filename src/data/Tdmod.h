@@ -147,6 +147,10 @@ private:
     void openTable(xbase::Table& table, const TableLayout& layout, const std::string& dbfPath,
                    const std::string& mdxPath);
     void openShared(xbase::Table& table, const TableLayout& layout);
+    void openPerShow(xbase::Table& table, const TableLayout& layout, const std::string& clubId,
+                     const std::string& nnnnn);
+    std::string perShowFile(const TableLayout& layout, const std::string& clubId,
+                            const std::string& nnnnn) const;
     std::string indexPath(const std::string& fileName) const;
     void flushAfterPost(xbase::Table& table);
 
