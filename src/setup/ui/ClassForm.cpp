@@ -292,12 +292,7 @@ void TClassForm::refreshPreview()
 
 void TClassForm::toggleGrid()
 {
-    const bool show = grid_->isHidden();
-    grid_->setVisible(show);
-    panel_->setVisible(!show);
-    gridAction_->setText(show ? "Hide Grid" : "Show &Grid");
-    gridButton_->setText(show ? "Hide &Grid" : "Show &Grid");
-    if (show) model_->reload();
+    if (bw::toggleGrid(grid_, panel_, gridButton_, gridAction_)) model_->reload();
 }
 
 } // namespace bw

@@ -223,12 +223,7 @@ void TSectionForm::formatClicked(int item)
 
 void TSectionForm::toggleGrid()
 {
-    const bool show = grid_->isHidden();
-    grid_->setVisible(show);
-    samples_->setVisible(!show);
-    gridButton_->setText(show ? "Hide &Grid" : "Show &Grid");
-    gridAction_->setText(show ? "Hide Grid" : "Show Grid");
-    if (show) model_->reload();
+    if (bw::toggleGrid(grid_, samples_, gridButton_, gridAction_)) model_->reload();
 }
 
 // ---- catalogue groups ------------------------------------------------------------------
@@ -344,12 +339,7 @@ TCatGroupForm::~TCatGroupForm()
 
 void TCatGroupForm::toggleGrid()
 {
-    const bool show = grid_->isHidden();
-    grid_->setVisible(show);
-    panel_->setVisible(!show);
-    gridButton_->setText(show ? "Hide &Grid" : "Show &Grid");
-    gridAction_->setText(show ? "Hide Grid" : "Show Grid");
-    if (show) model_->reload();
+    if (bw::toggleGrid(grid_, panel_, gridButton_, gridAction_)) model_->reload();
 }
 
 void TCatGroupForm::listOfCodes(bool fullList)

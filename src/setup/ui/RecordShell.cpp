@@ -42,6 +42,16 @@ RecordShell makeRecordShell(QDialog* window, RecordMaintenance& rm)
     return s;
 }
 
+bool toggleGrid(QWidget* grid, QWidget* other, QAction* button, QAction* menuItem)
+{
+    const bool show = grid->isHidden();
+    grid->setVisible(show);
+    other->setVisible(!show);
+    button->setText(show ? "Hide &Grid" : "Show &Grid");
+    menuItem->setText(show ? "Hide Grid" : "Show Grid");
+    return show;
+}
+
 void installRecordKeys(QDialog* window, RecordMaintenance& rm)
 {
     KeyAids::Hooks keys;

@@ -8,6 +8,7 @@ class QStatusBar;
 class QToolBar;
 class QVBoxLayout;
 class QAction;
+class QWidget;
 
 namespace bw {
 
@@ -23,6 +24,11 @@ struct RecordShell {
     QStatusBar* status;
 };
 RecordShell makeRecordShell(QDialog* window, RecordMaintenance& rm);
+
+// "Show Grid" / "Hide Grid": brings the grid or the other panel to the front and names
+// the next action on the tool-bar button and the menu item. Returns whether the grid
+// is shown now.
+bool toggleGrid(QWidget* grid, QWidget* other, QAction* button, QAction* menuItem);
 
 // The window's keys (EnterAsTab, PgdnAsSave) from the preferences read at the last
 // activation of the main window, with Save and Cancel of the record pattern.
