@@ -62,7 +62,8 @@ bool KeyAids::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* w = qobject_cast<QWidget*>(watched);
     // Only keys typed into this window's own controls (not into a dialog it opened).
-    if (!w || w->window() != window_ || !window_->isActiveWindow())
+    // (The window need not be the active one: without a window manager none is.)
+    if (!w || w->window() != window_)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
