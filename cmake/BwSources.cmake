@@ -5,7 +5,7 @@
 #   src/print/qt/*.cpp                Qt adapters of the printing layer -> bwui
 #   src/widgets/*.cpp                 window patterns shared by many windows -> bwui
 #   src/app/*.cpp                     main window, dialogs, utility windows -> bwui
-set(BW_SUBSYSTEMS data print setup entries numbering catalogue reports judges mail transfer)
+set(BW_SUBSYSTEMS data print setup entries numbering catalogue reports judges mail transfer sample)
 
 function(bw_collect_logic out)
   set(files)

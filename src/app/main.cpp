@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
 #include "app/Startup.h"
+#include "app/WelcomeDialog.h"
 #include "data/DataRoot.h"
 #include "data/Tdmod.h"
 #include "data/Version.h"
@@ -29,7 +30,9 @@ int main(int argc, char* argv[])
     bw::DmodSources sources(module);
     bw::dmodSources = &sources;
     bw::QtPrompter prompter;
-    bw::startDataModule(module, bw::chooseDataRoot(bw::dataOption(argc, argv)), prompter);
+    // On an empty data root the first start offers a sample club in a folder of its own.
+    const std::string dataRoot = bw::offerWelcome(nullptr, bw::chooseDataRoot(bw::dataOption(argc, argv)));
+    bw::startDataModule(module, dataRoot, prompter);
 
     // The main window, which makes the dog master window beside it. No show is opened
     // by itself.

@@ -23,6 +23,10 @@ struct Command {
 
 int runDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 extern const char* const kDumpHelp;
+int runSample(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const kSampleHelp;
+int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const kCheckHelp;
 int runNumber(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 extern const char* const kNumberHelp;
 int runCounts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -12,6 +12,10 @@ namespace {
 
 const bwcli::Command kCommands[] = {
     {"dump", "[--header] FILE.dbf", "print a dBase table, one line per record", bwcli::kDumpHelp, bwcli::runDump},
+    {"sample", "--data DIR [--dogs N] [--entries N] [--classes N]", "make a sample club to try the program on",
+     bwcli::kSampleHelp, bwcli::runSample},
+    {"check", "--data DIR", "count the tables of an installation and report what is wrong", bwcli::kCheckHelp,
+     bwcli::runCheck},
     {"number", "--data DIR [--show FILE] [--start N] [--order NAME]", "give a show's entries their exhibit numbers",
      bwcli::kNumberHelp, bwcli::runNumber},
     {"counts", "--data DIR [--show FILE] [--rtf FILE]", "compile a show's catalogue and print its class counts",
