@@ -38,7 +38,7 @@ WelcomeDialog::WelcomeDialog(const QString& dataRoot, const QString& sampleRoot,
                      "Options, then the sections, classes and breeds, and create your first show.\n\n"
                      "Or first explore a sample club with a show, its classes, judges and entries. "
                      "The sample is kept in a folder of its own, so your data folder stays empty:\n    %2\n\n"
-                     "To return to the sample later, start the program with  --data %2")
+                     "To return to the sample later, start the program with\n    --data %2")
                       .arg(dataRoot, sampleRoot));
     text->setMinimumWidth(460);
     layout->addWidget(text);

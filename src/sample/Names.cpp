@@ -1,5 +1,7 @@
 #include "sample/Names.h"
 
+#include <utility>
+
 namespace bw::sample {
 
 const std::vector<RealBreed>& realBreeds()
@@ -133,9 +135,31 @@ std::string cutChars(std::string s, size_t n)
 
 std::string lowerAscii(const std::string& s)
 {
+    // Accented letters of the name lists by their plain letters, as people write them in
+    // an e-mail address.
+    static const std::pair<const char*, const char*> plain[] = {
+        {"à", "a"}, {"á", "a"}, {"â", "a"}, {"ä", "a"}, {"å", "a"}, {"Å", "a"}, {"Ä", "a"}, {"æ", "ae"},
+        {"Æ", "ae"}, {"ç", "c"}, {"Ç", "c"}, {"č", "c"}, {"è", "e"}, {"é", "e"}, {"ê", "e"}, {"ë", "e"},
+        {"í", "i"}, {"ï", "i"}, {"ł", "l"}, {"Ł", "l"}, {"ñ", "n"}, {"ó", "o"}, {"ô", "o"}, {"ö", "o"},
+        {"ø", "o"}, {"Ø", "o"}, {"Ö", "o"}, {"ō", "o"}, {"Ō", "o"}, {"ř", "r"}, {"ß", "ss"}, {"ğ", "g"},
+        {"ú", "u"}, {"ü", "u"}, {"Ü", "u"}};
     std::string out;
-    for (char c : s)
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) out += char(c | 0x20);
+    for (size_t i = 0; i < s.size();) {
+        const char c = s[i];
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+            out += char(c | 0x20);
+            ++i;
+            continue;
+        }
+        size_t len = 1;
+        if ((static_cast<unsigned char>(c) & 0xE0) == 0xC0) len = 2;
+        else if ((static_cast<unsigned char>(c) & 0xF0) == 0xE0) len = 3;
+        else if ((static_cast<unsigned char>(c) & 0xF8) == 0xF0) len = 4;
+        const std::string letter = s.substr(i, len);
+        for (const auto& [accented, base] : plain)
+            if (letter == accented) out += base;
+        i += len;
+    }
     return out.empty() ? "x" : out;
 }
 

@@ -134,7 +134,8 @@ const std::vector<RealBreed>& realBreeds();
 
 // Cuts UTF-8 text to at most n characters.
 std::string cutChars(std::string s, size_t n);
-// Letters a-z of the text in lower case (accented letters are left out); "x" when none.
+// The letters of a name in lower case a-z, accented ones by their plain letters (Zoë
+// gives zoe); "x" when there are none.
 std::string lowerAscii(const std::string& s);
 
 class ClubDataGen {
