@@ -339,15 +339,23 @@ std::vector<std::string> selectShowClasses(Tdmod& dm, ClassPlan& plan)
 
     std::vector<std::string> lines;
     for (const FixedClass& c : kSweepstakes) lines.push_back(byKey.at(c.allkey));
-    int scheduled = 0;
-    for (size_t b = 0; b < plan.breeds.size(); ++b)
+    // A breed that gets fewer than its ten classes (the last one, when the classes run
+    // out) keeps the most entered ones, for both sexes alike.
+    static const std::pair<int, Kind> kPriority[kClassesPerBreed] = {
+        {0, Open}, {1, Open}, {0, Junior}, {1, Junior}, {0, PuppyLate}, {1, PuppyLate},
+        {0, Veteran}, {1, Veteran}, {0, PuppyEarly}, {1, PuppyEarly}};
+    int left = plan.breedClasses, number = 4;
+    for (size_t b = 0; b < plan.breeds.size(); ++b) {
+        bool chosen[2][kKinds] = {};
+        for (int i = 0; i < kClassesPerBreed && i < left; ++i) chosen[kPriority[i].first][kPriority[i].second] = true;
+        left -= std::min(left, kClassesPerBreed);
         for (int sex = 0; sex < 2; ++sex)
             for (int k = 0; k < kKinds; ++k) {
-                if (scheduled == plan.breedClasses) continue;
+                if (!chosen[sex][k]) continue;
                 lines.push_back(byKey.at(libraryKey(int(b) * kClassesPerBreed + sex * kKinds + k)));
-                ++scheduled;
-                plan.numbers[b][size_t(sex)][size_t(k)] = 4 + scheduled;
+                plan.numbers[b][size_t(sex)][size_t(k)] = ++number;
             }
+    }
     for (const FixedClass& c : kJuniorClasses) lines.push_back(byKey.at(c.allkey));
     lines.push_back(byKey.at(kNfcClass.allkey));
     plan.sweeps[0][0] = 1, plan.sweeps[0][1] = 2, plan.sweeps[1][0] = 3, plan.sweeps[1][1] = 4;
@@ -711,7 +719,7 @@ SampleSummary makeSampleClub(const std::string& root, const SampleOptions& optio
                 int first = classOf(dog->breedIndex, sex, age);
                 if (!first) first = classOf(dog->breedIndex, sex, Open);
                 for (int k = 0; !first && k < kKinds; ++k) first = classOf(dog->breedIndex, sex, Kind(k));
-                if (!first) first = classOf(dog->breedIndex, 1 - sex, Open);
+                if (!first) first = classOf(dog->breedIndex, 1 - sex, Open);  // a breed with one class
                 if (first) numbers.push_back(first);
                 if ((age == Junior || age == Veteran) && rnd.chance(30)) {
                     const int open = classOf(dog->breedIndex, sex, Open);
