@@ -90,6 +90,22 @@ struct Checker {
             const std::string path = findFile(root + "/" + s.layout.folder, s.layout.fileName);
             open(path, *s.table, [&] { (dm.*s.open)(); }, true, "");
         }
+        // The templates are made again when missing, so they are only counted when there
+        // (opening the entries template would make a missing catalogue template).
+        if (fs::exists(findFile(dm.PgmDataPath, layouts::CatalogTemplate().fileName)))
+            open(findFile(dm.PgmDataPath, layouts::Show().fileName), dm.Show, [&] { dm.Open_ShowTemplate(); }, false, "");
+    }
+
+    // The mailing list of every configured club that has one.
+    void mailingLists()
+    {
+        std::set<std::string> seen;
+        for (const std::string& club : clubSlots(IniFile(dm.SettingsPath()))) {
+            if (club == ini::kUnknown || !nameProblem("club ID", club).empty() || !seen.insert(club).second) continue;
+            dm.Mail.close();
+            open(dm.Mail_Path(club), dm.Mail, [&] { dm.Open_Mail(club); }, false, "");
+        }
+        dm.Mail.close();
     }
 
     void show(const std::string& path)
@@ -177,6 +193,7 @@ struct Checker {
         }
         std::sort(shows.begin(), shows.end());
         for (const std::string& s : shows) show(s);
+        mailingLists();
     }
 };
 
