@@ -6,8 +6,9 @@
 namespace bw::sample {
 
 // A look over a whole installation (a data root) the way the program opens it: every
-// shared table through the data module, and every show in shows/ with its class table,
-// judge assignment and catalogue. Counts what it finds and lists what is wrong.
+// shared table through the data module, the entries template, every show in shows/ with
+// its class table, judge assignment and catalogue, and the mailing list of every
+// configured club. Counts what it finds and lists what is wrong.
 struct TableCount {
     std::string table;       // path below the data root, e.g. "userdata/masterdb.dbf"
     long records = 0;        // marked ones included
