@@ -7,10 +7,10 @@
 namespace bwcli {
 
 const char* const kCheckHelp =
-    "Opens every table of the data folder DIR as the program opens it: the shared tables,\n"
-    "every show in shows/ with its classes, judges and catalogue, the mailing lists (the\n"
-    "index files are built anew, as the program does; nothing else is written). It prints how many\n"
-    "records each holds, and lists what is wrong:\n"
+    "Opens every table of the data folder DIR as the program opens it: the shared\n"
+    "tables, every show in shows/ with its classes, judges and catalogue, the mailing\n"
+    "lists (the index files are built anew, as the program does; nothing else is\n"
+    "written). It prints how many records each holds, and lists what is wrong:\n"
     "  - a shared table or the settings file that is missing or cannot be read;\n"
     "  - a show whose club is not configured, that has no show-dates record, or whose\n"
     "    class table is missing;\n"
