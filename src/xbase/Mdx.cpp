@@ -6,6 +6,8 @@
 // streams the blocks out in page order. Nothing is ever inserted key by key.
 #include "xbase/Mdx.h"
 
+#include "xbase/FieldValue.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -481,13 +483,8 @@ void encodeNumericKey(double value, char out[12]) {
     }
 }
 
-// Julian day number of a Gregorian date (at noon, as dBase counts it).
-double julianDay(int year, int month, int day) {
-    int a = (14 - month) / 12;
-    long y = year + 4800 - a;
-    long m = month + 12 * a - 3;
-    long jdn = day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-    return static_cast<double>(jdn);
-}
+// Julian day number of a Gregorian date (at noon, as dBase counts it); the field reader
+// computes the same number for D keys.
+double julianDay(int year, int month, int day) { return fieldvalue::julianDayNumber(year, month, day); }
 
 } // namespace xbase
